@@ -1,0 +1,22 @@
+# Warnings are errors on every tree; our own targets opt in through kelvane_target().
+set(KELVANE_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wshadow -Wnon-virtual-dtor
+    -Woverloaded-virtual -Wcast-align -Wnull-dereference -Wdouble-promotion -Wformat=2)
+
+if(WIN32)
+    enable_language(RC)
+    set(KELVANE_DEFINES UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+        _WIN32_WINNT=0x0601 WINVER=0x0601)
+    # windres reads the resource script as UTF-8.
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(KELVANE_ARCH amd64)
+    else()
+        set(KELVANE_ARCH x86)
+    endif()
+endif()
+
+function(kelvane_target target)
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:${KELVANE_WARNINGS}>)
+    target_compile_definitions(${target} PRIVATE ${KELVANE_DEFINES})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+endfunction()

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Runs "cmd /C <command>" in a hidden console and appends everything it writes to standard
+// output and standard error to *pOutput. Blocks until the command has exited; TRUE means it
+// was started and has ended, not that it did what was asked.
+BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput);
+
+// TRUE when this process is a 32-bit process on 64-bit Windows.
+BOOL IsRunningUnderWow64();
+
+// The system's IsWow64Process, resolved once; FALSE when the system lacks it.
+BOOL CallIsWow64Process(HANDLE hProcess, PBOOL pbWow64);

@@ -1,0 +1,114 @@
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    static LONG s_nSerial = 0;
+    const std::wstring stem = std::wstring(base) + L"kelvane-" +
+                              std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(InterlockedIncrement(&s_nSerial));
+    m_path = stem;
+    CreateDirectoryW(m_path.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+    // SHFileOperation would pull in the shell; a flat folder is all tests make.
+    WIN32_FIND_DATAW data{};
+    HANDLE h = FindFirstFileW((m_path + L"\\*").c_str(), &data);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (wcscmp(data.cFileName, L".") != 0 && wcscmp(data.cFileName, L"..") != 0) {
+                DeleteFileW(File(data.cFileName).c_str());
+            }
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+    }
+    RemoveDirectoryW(m_path.c_str());
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    ASSERT_EQ(written, bytes.size());
+}
+
+std::string ReadBytes(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(h, buffer, sizeof(buffer), &n, nullptr) && n > 0) {
+        bytes.append(buffer, n);
+    }
+    CloseHandle(h);
+    return bytes;
+}
+
+std::string ToCodePage(const std::wstring& text, UINT codePage) {
+    const int n = WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                      nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n);
+    return out;
+}
+
+std::wstring ThisProgram() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+std::wstring EmitCommand(std::initializer_list<std::wstring> steps) {
+    // cmd /C drops the first and last quote of a line that starts with one: wrap it whole.
+    std::wstring command = L"\"\"" + ThisProgram() + L"\" --emit";
+    for (const std::wstring& step : steps) {
+        command += L" \"" + step + L"\"";
+    }
+    return command + L"\"";
+}
+
+bool RunEmitterIfAsked(int argc, wchar_t** argv, int* pExitCode) {
+    if (argc < 2 || wcscmp(argv[1], L"--emit") != 0) {
+        return false;
+    }
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    *pExitCode = 0;
+    for (int i = 2; i < argc; ++i) {
+        const std::wstring step = argv[i];
+        if (step.rfind(L"sleep:", 0) == 0) {
+            Sleep(static_cast<DWORD>(std::wcstoul(step.c_str() + 6, nullptr, 10)));
+        } else if (step.rfind(L"file:", 0) == 0) {
+            const std::string bytes = ReadBytes(step.substr(5));
+            DWORD written = 0;
+            WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        } else {
+            *pExitCode = 2;
+        }
+    }
+    return true;
+}
