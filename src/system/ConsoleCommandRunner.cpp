@@ -133,8 +133,8 @@ BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput) {
     const std::wstring strInterpreter = strSystemDir + L"\\cmd.exe";
 
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(strInterpreter.c_str(), szCommandLine, nullptr, nullptr, TRUE, 0,
-                        nullptr, strSystemDir.c_str(), &si, &pi)) {
+    if (!CreateProcessW(strInterpreter.c_str(), szCommandLine, nullptr, nullptr, TRUE, 0, nullptr,
+                        strSystemDir.c_str(), &si, &pi)) {
         return FALSE;
     }
     run.hProcess = pi.hProcess;

@@ -30,7 +30,7 @@ public:
 private:
     LeadByteTable m_leadBytes;
     std::array<char, kChunkSize + 2> m_buffer{}; // held byte + chunk + terminating zero
-    std::size_t m_nHeld = 0;                      // bytes in front of the current chunk
-    std::size_t m_nHoldFrom = 0;                  // where the byte to hold back sits
+    std::size_t m_nHeld = 0;                     // bytes in front of the current chunk
+    std::size_t m_nHoldFrom = 0;                 // where the byte to hold back sits
     bool m_bHoldPending = false;
 };

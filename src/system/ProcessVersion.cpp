@@ -30,8 +30,8 @@ SystemVersion ReadProcessVersion() {
     PROCESS_BASIC_INFORMATION info{};
     ULONG nLength = 0;
     SystemVersion version;
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info,
-                                  sizeof(info), &nLength) != 0 ||
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof(info),
+                                  &nLength) != 0 ||
         info.PebBaseAddress == nullptr) {
         return version;
     }

@@ -6,7 +6,7 @@ SupportedSystemRule::Verdict SupportedSystemRule::ClassifyVersion(unsigned long 
         return Verdict::Unsupported;
     }
     if (nMajor == 6) {
-        return nMinor == 0 ? Verdict::Unsupported
+        return nMinor == 0   ? Verdict::Unsupported
                : nMinor <= 3 ? Verdict::Supported
                              : Verdict::AskSystem;
     }

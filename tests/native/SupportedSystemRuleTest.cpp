@@ -36,7 +36,8 @@ const std::wstring kWindows11Output =
 const std::wstring kWindows10Output =
     L"Name                Status\r\r\nMicrosoft Windows 10 专业版|C:\\WINDOWS|"
     L"\\Device\\Harddisk0\\Partition3  OK\r\r\n";
-const std::wstring kNotRecognised = L"'WMIC' 不是内部或外部命令，也不是可运行的程序\r\n或批处理文件。\r\n";
+const std::wstring kNotRecognised =
+    L"'WMIC' 不是内部或外部命令，也不是可运行的程序\r\n或批处理文件。\r\n";
 
 } // namespace
 
@@ -96,7 +97,7 @@ TEST(SupportedSystemRule, WithoutAnAnswerTheBuildDecides) {
         bool expected;
     };
     const std::vector<Case> cases = {
-        {false, L"", 22631, true},           // interpreter could not start
+        {false, L"", 22631, true}, // interpreter could not start
         {false, L"", 19045, false},
         {true, kNotRecognised, 22000, true}, // query tool removed from the system
         {true, kNotRecognised, 21999, false},

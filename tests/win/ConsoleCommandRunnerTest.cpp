@@ -69,8 +69,8 @@ TEST_F(ConsoleCommandRunner, ZeroByteDropsOnlyTheRestOfItsChunk) {
     WriteBytes(m_folder.File(L"first.bin"), std::string("abc\0DROPPED", 11));
     WriteBytes(m_folder.File(L"second.bin"), "tail");
     std::wstring output;
-    EXPECT_EQ(RunConsoleCommand(EmitCommand({L"file:" + m_folder.File(L"first.bin"),
-                                             L"sleep:1000", L"file:" + m_folder.File(L"second.bin")}),
+    EXPECT_EQ(RunConsoleCommand(EmitCommand({L"file:" + m_folder.File(L"first.bin"), L"sleep:1000",
+                                             L"file:" + m_folder.File(L"second.bin")}),
                                 &output),
               TRUE);
     EXPECT_EQ(output, L"abctail");
@@ -105,14 +105,15 @@ TEST_F(ConsoleCommandRunner, RegistryToolReportsSuccessInChinese) {
                                 L"/d 7 /f",
                                 &output),
               TRUE);
-    EXPECT_NE(output.find(L"操作成功完成"), std::wstring::npos) << "got: " << testing::PrintToString(output);
+    EXPECT_NE(output.find(L"操作成功完成"), std::wstring::npos)
+        << "got: " << testing::PrintToString(output);
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\KelvaneRunnerTest", 0, KEY_READ, &key),
               ERROR_SUCCESS);
     DWORD value = 0, size = sizeof(value), type = 0;
-    EXPECT_EQ(RegQueryValueExW(key, L"Probe", nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                               &size),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExW(key, L"Probe", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+        ERROR_SUCCESS);
     RegCloseKey(key);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\KelvaneRunnerTest");
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));

@@ -1,0 +1,36 @@
+# The developer commands. `make run` and `make test` are the whole set-up on a fresh machine.
+.PHONY: all deps build run test bench fuzz package art format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@scripts/build
+
+run: build
+	@scripts/run-app
+
+test:
+	@scripts/run-tests
+
+bench: build
+	@scripts/bench
+
+fuzz: build
+	@scripts/fuzz
+
+package: build
+	@cd build/mingw32 && cpack --config CPackConfig.cmake
+	@ls -l build/mingw32/package/*.zip
+
+art:
+	@art/make-icon.sh
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@scripts/stop-wine
+	rm -rf build

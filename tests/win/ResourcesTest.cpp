@@ -1,0 +1,125 @@
+// The shipped executables carry what Windows reads before any of our code runs.
+#include "WinTestSupport.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+std::wstring ExecutablePath(const char* variable) {
+    if (variable == nullptr) {
+        // This build's own: <build>/tests/win/<test>.exe beside <build>/bin/Kelvane.exe.
+        return FolderOf(FolderOf(FolderOf(ThisProgram()))) + L"\\bin\\Kelvane.exe";
+    }
+    const char* unixPath = std::getenv(variable);
+    if (unixPath == nullptr) {
+        return {};
+    }
+    std::wstring path = L"Z:" + FromUtf8(unixPath);
+    for (wchar_t& c : path) {
+        c = c == L'/' ? L'\\' : c;
+    }
+    return path;
+}
+
+struct Executable {
+    const char* variable; // holds the path of a build other than this one
+    const char* architecture;
+};
+
+void PrintTo(const Executable& executable, std::ostream* os) {
+    *os << executable.architecture;
+}
+
+class ExecutableResources : public testing::TestWithParam<Executable> {
+protected:
+    void SetUp() override {
+        const std::wstring path = ExecutablePath(GetParam().variable);
+        ASSERT_FALSE(path.empty()) << GetParam().variable << " not set";
+        m_hModule = LoadLibraryExW(path.c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(m_hModule, nullptr) << "cannot open " << testing::PrintToString(path);
+    }
+    void TearDown() override {
+        if (m_hModule != nullptr) {
+            FreeLibrary(m_hModule);
+        }
+    }
+
+    std::string Resource(LPCWSTR type, LPCWSTR name) const {
+        HRSRC hInfo = FindResourceW(m_hModule, name, type);
+        if (hInfo == nullptr) {
+            return {};
+        }
+        HGLOBAL hData = LoadResource(m_hModule, hInfo);
+        const auto* p = static_cast<const char*>(LockResource(hData));
+        return p != nullptr ? std::string(p, SizeofResource(m_hModule, hInfo)) : std::string();
+    }
+
+    HMODULE m_hModule = nullptr;
+};
+
+} // namespace
+
+TEST_P(ExecutableResources, ManifestAsksForAdministratorDpiAwarenessAndCommonControls6) {
+    const std::string manifest = Resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
+    ASSERT_FALSE(manifest.empty());
+    EXPECT_NE(manifest.find(R"(level="requireAdministrator")"), std::string::npos);
+    EXPECT_NE(manifest.find(R"(uiAccess="false")"), std::string::npos);
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    const std::string controls =
+        R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0" processorArchitecture=")" +
+        std::string(GetParam().architecture) + "\"";
+    EXPECT_NE(manifest.find(controls), std::string::npos) << manifest;
+}
+
+TEST_P(ExecutableResources, VersionIs1_1_22_1017) {
+    const std::string block = Resource(RT_VERSION, MAKEINTRESOURCEW(VS_VERSION_INFO));
+    ASSERT_GT(block.size(), 40u + sizeof(VS_FIXEDFILEINFO));
+    // VS_FIXEDFILEINFO follows the block header and key, aligned to 32 bits.
+    const auto signature = block.find(std::string("\xBD\x04\xEF\xFE", 4));
+    ASSERT_NE(signature, std::string::npos);
+    VS_FIXEDFILEINFO info{};
+    std::memcpy(&info, block.data() + signature, sizeof(info));
+    EXPECT_EQ(info.dwFileVersionMS, (1u << 16) | 1u);
+    EXPECT_EQ(info.dwFileVersionLS, (22u << 16) | 1017u);
+    EXPECT_EQ(info.dwProductVersionMS, (1u << 16) | 1u);
+    EXPECT_EQ(info.dwProductVersionLS, (22u << 16) | 1017u);
+    const std::wstring text(reinterpret_cast<const wchar_t*>(block.data()),
+                            block.size() / sizeof(wchar_t));
+    // The value follows its key after alignment padding.
+    const auto key = text.find(std::wstring(L"FileVersion") + L'\0');
+    ASSERT_NE(key, std::wstring::npos);
+    EXPECT_EQ(text.find(L"1.1.22.1017", key), text.find_first_not_of(L'\0', key + 12));
+}
+
+TEST_P(ExecutableResources, Icon128HoldsEverySizeFrom16To256) {
+    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(128));
+    ASSERT_GE(group.size(), 6u);
+    const auto count = static_cast<unsigned char>(group[4]) | static_cast<unsigned char>(group[5])
+                                                                  << 8;
+    ASSERT_EQ(group.size(), 6u + 14u * count);
+    std::set<int> sizes;
+    for (int i = 0; i < count; ++i) {
+        const int width = static_cast<unsigned char>(group[6 + 14 * i]);
+        sizes.insert(width == 0 ? 256 : width);
+    }
+    EXPECT_EQ(sizes, (std::set<int>{16, 24, 32, 48, 64, 128, 256}));
+}
+
+TEST_P(ExecutableResources, AboutEntryText) {
+    wchar_t text[128] = {};
+    ASSERT_GT(LoadStringW(m_hModule, 101, text, 128), 0);
+    EXPECT_STREQ(text, L"关于 VandrellKelvane(&A)...");
+}
+
+INSTANTIATE_TEST_SUITE_P(Builds, ExecutableResources,
+                         testing::Values(Executable{nullptr, "amd64"},
+                                         Executable{"KELVANE_EXE_X86", "x86"}),
+                         [](const auto& param) { return std::string(param.param.architecture); });
