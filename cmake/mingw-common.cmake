@@ -11,3 +11,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Windows tests run under wine64; ctest prefixes every test command with this.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+# The release build drops symbols and unused sections.
+set(CMAKE_C_FLAGS_RELEASE_INIT "-O2 -ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O2 -ffunction-sections -fdata-sections")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s -Wl,--gc-sections")
+set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s -Wl,--gc-sections")
