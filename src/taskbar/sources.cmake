@@ -1,0 +1,3 @@
+list(APPEND KELVANE_WIN_SOURCES
+    taskbar/TaskbarSizeSetter.cpp
+)
