@@ -26,7 +26,7 @@ package: build
 	@ls -l build/mingw32/package/*.zip
 
 art:
-	@art/make-icon.sh
+	@/usr/bin/python3 art/generate.py
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "framework/Wnd.h"
+
+// A dialog from a resource template: modeless through Create, modal through DoModal, whose own
+// message loop lets PreTranslateMessage see every message for the dialog and its children.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nTemplateId, CWnd* pParent = nullptr);
+
+    // Modal run; returns what EndDialog was given, or -1 if the window could not be created.
+    virtual INT_PTR DoModal();
+    // Modeless window owned by pParent (or the constructor's parent).
+    BOOL Create(UINT nTemplateId, CWnd* pParent = nullptr);
+    // Ends a modal run; safe from a message sent by another thread.
+    void EndDialog(INT_PTR nResult);
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    UINT m_nTemplateId;
+    CWnd* m_pParent;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND CreateFromTemplate(HWND hOwner);
+    void CenterOverOwner(HWND hOwner);
+    // Lets every object from the message's window up to this dialog look at it first.
+    BOOL WalkPreTranslate(MSG* pMsg);
+
+    bool m_bModal = false;
+    bool m_bEndModal = false;
+    INT_PTR m_nModalResult = -1;
+};

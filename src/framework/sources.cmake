@@ -1,0 +1,7 @@
+list(APPEND KELVANE_WIN_SOURCES
+    framework/Button.cpp
+    framework/Dialog.cpp
+    framework/Static.cpp
+    framework/WinApp.cpp
+    framework/Wnd.cpp
+)

@@ -1,0 +1,242 @@
+// The framework's dialogs for real: modal loops, pre-translation, owner-draw, centring.
+#include "framework/Button.h"
+#include "framework/Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr UINT kTestDialog = 9001;
+constexpr int kEdit = 9101;
+constexpr int kDrawButton = 9102;
+constexpr UINT_PTR kActTimer = 1;
+constexpr UINT WM_TEST_END = WM_APP + 1;
+
+class RecordingButton : public CButton {
+public:
+    void DrawItem(DRAWITEMSTRUCT* pDraw) override {
+        FillRect(pDraw->hDC, &pDraw->rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        ++nDraws;
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        seen.push_back(pMsg->message);
+        return FALSE;
+    }
+    int nDraws = 0;
+    std::vector<UINT> seen;
+};
+
+// A dialog whose steps run from a timer once its modal loop is going.
+class TestDialog : public CDialog {
+public:
+    explicit TestDialog(CWnd* pParent = nullptr) : CDialog(kTestDialog, pParent) {}
+
+    std::function<void(TestDialog&)> onLoop;
+    std::function<void(TestDialog&)> onInit;
+    std::vector<std::pair<HWND, UINT>> preTranslated;
+    RecordingButton button;
+    bool bSwallowKeys = false;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message == WM_KEYDOWN || pMsg->message == WM_CHAR) {
+            preTranslated.emplace_back(pMsg->hwnd, pMsg->message);
+            if (bSwallowKeys) {
+                return TRUE;
+            }
+        }
+        return CDialog::PreTranslateMessage(pMsg);
+    }
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        button.SubclassDlgItem(kDrawButton, this);
+        if (onInit) {
+            onInit(*this);
+        }
+        SetTimer(kActTimer, 50);
+        return TRUE;
+    }
+    void OnTimer(UINT_PTR nId) override {
+        if (nId == kActTimer) {
+            KillTimer(kActTimer);
+            if (onLoop) {
+                onLoop(*this);
+            }
+        }
+    }
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_TEST_END) {
+            EndDialog(static_cast<INT_PTR>(wParam));
+            return 0;
+        }
+        return CDialog::WindowProc(msg, wParam, lParam);
+    }
+};
+
+// Handles messages for a while, as a modal loop would.
+void Pump(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    while (GetTickCount64() < end) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+} // namespace
+
+TEST(FrameworkDialog, EndDialogResultComesBackFromDoModal) {
+    TestDialog dialog;
+    dialog.onLoop = [](TestDialog& d) { d.EndDialog(42); };
+    EXPECT_EQ(dialog.DoModal(), 42);
+    EXPECT_EQ(dialog.m_hWnd, nullptr) << "the window is gone after the modal run";
+}
+
+TEST(FrameworkDialog, CloseEndsAModalDialogWithCancel) {
+    TestDialog dialog;
+    dialog.onLoop = [](TestDialog& d) { d.PostMessage(WM_CLOSE); };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST(FrameworkDialog, PreTranslateSeesChildMessagesFromTheChildUp) {
+    TestDialog dialog;
+    HWND hEdit = nullptr;
+    dialog.onLoop = [&](TestDialog& d) {
+        // Queued behind the keys, so the modal loop handles those first.
+        hEdit = GetDlgItem(d.m_hWnd, kEdit);
+        PostMessageW(hEdit, WM_CHAR, L'x', 0);
+        PostMessageW(d.button.m_hWnd, WM_KEYDOWN, 'B', 0);
+        d.PostMessage(WM_TEST_END, IDOK);
+    };
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(dialog.preTranslated.size(), 2u);
+    EXPECT_EQ(dialog.preTranslated[0], std::make_pair(hEdit, static_cast<UINT>(WM_CHAR)));
+    EXPECT_EQ(dialog.preTranslated[1].second, static_cast<UINT>(WM_KEYDOWN));
+    // The child's own object looked first.
+    EXPECT_NE(std::find(dialog.button.seen.begin(), dialog.button.seen.end(),
+                        static_cast<UINT>(WM_KEYDOWN)),
+              dialog.button.seen.end());
+}
+
+TEST(FrameworkDialog, EscapeReachesTheDialogManagerUnlessSwallowed) {
+    TestDialog dialog;
+    dialog.onLoop = [](TestDialog& d) {
+        PostMessageW(GetDlgItem(d.m_hWnd, kEdit), WM_KEYDOWN, VK_ESCAPE, 0);
+        d.PostMessage(WM_TEST_END, 77);
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST(FrameworkDialog, SwallowedKeysNeverReachTheDialogManager) {
+    // Without the dialog's veto, Esc would end the dialog with IDCANCEL.
+    TestDialog dialog;
+    dialog.bSwallowKeys = true;
+    dialog.onLoop = [](TestDialog& d) {
+        PostMessageW(GetDlgItem(d.m_hWnd, kEdit), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(GetDlgItem(d.m_hWnd, kEdit), WM_KEYDOWN, VK_RETURN, 0);
+        d.PostMessage(WM_TEST_END, 77);
+    };
+    EXPECT_EQ(dialog.DoModal(), 77);
+}
+
+TEST(FrameworkDialog, NestedModalLoopsDisableAndRestoreTheirOwner) {
+    TestDialog outer;
+    BOOL bOwnerEnabledDuringInner = TRUE;
+    INT_PTR nInner = 0;
+    outer.onLoop = [&](TestDialog& o) {
+        TestDialog inner(&o);
+        inner.onLoop = [&](TestDialog& i) {
+            bOwnerEnabledDuringInner = IsWindowEnabled(o.m_hWnd);
+            i.EndDialog(7);
+        };
+        nInner = inner.DoModal();
+        o.EndDialog(nInner + IsWindowEnabled(o.m_hWnd));
+    };
+    EXPECT_EQ(outer.DoModal(), 8);
+    EXPECT_EQ(nInner, 7);
+    EXPECT_FALSE(bOwnerEnabledDuringInner);
+}
+
+TEST(FrameworkDialog, MessageSentFromAnotherThreadEndsANestedLoop) {
+    TestDialog outer;
+    INT_PTR nInner = 0;
+    outer.onLoop = [&](TestDialog& o) {
+        TestDialog inner(&o);
+        HANDLE hThread = nullptr;
+        inner.onLoop = [&](TestDialog& i) {
+            // Sent messages are handled inside GetMessage: the loop must still notice the end.
+            hThread = CreateThread(
+                nullptr, 0,
+                [](LPVOID p) -> DWORD {
+                    Sleep(200);
+                    SendMessageW(static_cast<HWND>(p), WM_TEST_END, 5, 0);
+                    return 0;
+                },
+                i.m_hWnd, 0, nullptr);
+        };
+        nInner = inner.DoModal();
+        WaitForSingleObject(hThread, INFINITE);
+        CloseHandle(hThread);
+        o.EndDialog(1);
+    };
+    EXPECT_EQ(outer.DoModal(), 1);
+    EXPECT_EQ(nInner, 5);
+}
+
+TEST(FrameworkDialog, OwnerDrawnButtonDrawsItself) {
+    TestDialog dialog;
+    dialog.onLoop = [](TestDialog& d) {
+        Pump(300);
+        d.EndDialog(IDOK);
+    };
+    dialog.DoModal();
+    EXPECT_GT(dialog.button.nDraws, 0);
+}
+
+TEST(FrameworkDialog, ModalDialogIsCentredOverItsOwnerUnlessItPlacedItself) {
+    TestDialog owner;
+    RECT ownerRect{}, centred{}, placed{};
+    owner.onInit = [](TestDialog& o) { o.MoveWindow(100, 80, 600, 400); };
+    owner.onLoop = [&](TestDialog& o) {
+        ownerRect = o.GetWindowRect();
+        TestDialog child(&o);
+        child.onLoop = [&](TestDialog& c) {
+            centred = c.GetWindowRect();
+            c.EndDialog(IDOK);
+        };
+        child.DoModal();
+        TestDialog self(&o);
+        self.onInit = [](TestDialog& s) { s.MoveWindow(10, 20, 200, 100); };
+        self.onLoop = [&](TestDialog& s) {
+            placed = s.GetWindowRect();
+            s.EndDialog(IDOK);
+        };
+        self.DoModal();
+        o.EndDialog(IDOK);
+    };
+    owner.DoModal();
+    EXPECT_EQ(ownerRect.left, 100) << "a dialog that places itself stays put";
+    EXPECT_NEAR((centred.left + centred.right) / 2, (ownerRect.left + ownerRect.right) / 2, 1);
+    EXPECT_NEAR((centred.top + centred.bottom) / 2, (ownerRect.top + ownerRect.bottom) / 2, 1);
+    EXPECT_EQ(placed.left, 10);
+    EXPECT_EQ(placed.top, 20);
+}
+
+TEST(FrameworkDialog, ModelessDialogLivesUntilDestroyed) {
+    TestDialog modeless;
+    ASSERT_TRUE(modeless.Create(kTestDialog));
+    HWND hWnd = modeless.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandle(hWnd), &modeless);
+    modeless.EndDialog(IDOK);
+    EXPECT_FALSE(IsWindowVisible(hWnd)) << "ending a modeless dialog hides it";
+    DestroyWindow(hWnd);
+    EXPECT_EQ(modeless.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandle(hWnd), nullptr);
+}
