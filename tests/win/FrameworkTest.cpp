@@ -77,6 +77,12 @@ protected:
     }
 };
 
+DWORD WINAPI SendEndLater(LPVOID pParam) {
+    Sleep(200);
+    SendMessageW(static_cast<HWND>(pParam), WM_TEST_END, 5, 0);
+    return 0;
+}
+
 // Handles messages for a while, as a modal loop would.
 void Pump(DWORD ms) {
     const ULONGLONG end = GetTickCount64() + ms;
@@ -172,14 +178,7 @@ TEST(FrameworkDialog, MessageSentFromAnotherThreadEndsANestedLoop) {
         HANDLE hThread = nullptr;
         inner.onLoop = [&](TestDialog& i) {
             // Sent messages are handled inside GetMessage: the loop must still notice the end.
-            hThread = CreateThread(
-                nullptr, 0,
-                [](LPVOID p) -> DWORD {
-                    Sleep(200);
-                    SendMessageW(static_cast<HWND>(p), WM_TEST_END, 5, 0);
-                    return 0;
-                },
-                i.m_hWnd, 0, nullptr);
+            hThread = CreateThread(nullptr, 0, SendEndLater, i.m_hWnd, 0, nullptr);
         };
         nInner = inner.DoModal();
         WaitForSingleObject(hThread, INFINITE);
