@@ -1,1 +1,4 @@
-# Sources of this part: list(APPEND KELVANE_CORE_SOURCES ...) for portable files, KELVANE_WIN_SOURCES for Windows ones.
+# The feedback library binding; the stand-in library itself is built in feedback/.
+list(APPEND KELVANE_WIN_SOURCES
+    service/FeedbackDll.cpp
+)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The optional OstrelFeedbackInformation.ini beside the library, read afresh on every call so
+// a test can change it between calls. Without the file the library behaves as on a user's
+// machine.
+class CStandInConfig {
+public:
+    CStandInConfig();
+
+    // The [Results] value named after the export when present, else the natural result.
+    int Result(const wchar_t* pszExport, int nNatural) const;
+    // [Settings] OpenAddresses: 0 journals the address instead of opening it.
+    bool OpensAddresses() const;
+    // [Settings] Journal: the call journal's path; empty for none.
+    std::wstring JournalPath() const;
+    // [Settings] FeedbackFile, else the feedback file under the common application-data folder.
+    std::wstring FeedbackFilePath() const;
+    // [Info] 0 … 5 replace the strings InitFreedbackDll fills.
+    std::wstring Info(int nIndex, const std::wstring& strDefault) const;
+
+private:
+    bool Read(const wchar_t* pszSection, const wchar_t* pszKey, std::wstring* pValue) const;
+
+    std::wstring m_strIniPath;
+};
