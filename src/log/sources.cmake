@@ -1,1 +1,15 @@
-# Sources of this part: list(APPEND KELVANE_CORE_SOURCES ...) for portable files, KELVANE_WIN_SOURCES for Windows ones.
+# Log configuration and writers.
+list(APPEND KELVANE_CORE_SOURCES
+    log/LogBase.cpp
+    log/LogConfigRule.cpp
+    log/LogRecordFormat.cpp
+    log/PacketLog.cpp
+)
+list(APPEND KELVANE_WIN_SOURCES
+    log/GbkText.cpp
+    log/LogCriticalSection.cpp
+    log/LogFileHandle.cpp
+    log/LogSave.cpp
+    log/LogSaveCloseFile.cpp
+    log/LogSaveOpenFile.cpp
+)
