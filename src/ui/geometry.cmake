@@ -1,0 +1,3 @@
+list(APPEND KELVANE_CORE_SOURCES
+    ui/FrameGeometry.cpp
+)
