@@ -13,7 +13,7 @@ void CLogSaveCloseFile::WritePacket(const CPacketLog* pPacket) {
     if (pPacket == nullptr) {
         return;
     }
-    LogCriticalSection::Lock lock(m_cs);
+    CCriticalSection::Guard lock(m_cs);
     const std::wstring strPath = m_strLogDir + FromGbk(pPacket->GetFileName());
     LogFileHandle file;
     if (!file.Open(strPath)) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "log/LogBase.h"
-#include "log/LogCriticalSection.h"
+#include "framework/CriticalSection.h"
 #include "log/LogFileHandle.h"
 #include "log/LogRecordFormat.h"
 
@@ -18,6 +18,6 @@ public:
     void WriteText(std::string strText, std::string strFileName) override;
 
 private:
-    LogCriticalSection m_cs;
+    CCriticalSection m_cs;
     LogClock m_pfnClock;
 };

@@ -12,7 +12,7 @@ CLogSaveOpenFile::CLogFile::CLogFile(std::wstring strFilePath, std::uint32_t nMa
 CLogSaveOpenFile::CLogFile::~CLogFile() = default;
 
 int CLogSaveOpenFile::CLogFile::Write(CPacketLog packet) {
-    LogCriticalSection::Lock lock(m_cs);
+    CCriticalSection::Guard lock(m_cs);
     if (!m_file.IsOpen() && !m_file.Open(m_strFilePath)) {
         return 0;
     }
@@ -33,13 +33,13 @@ CLogSaveOpenFile::CLogSaveOpenFile(std::wstring strLogDir, LogClock pfnClock)
     : CLogBase(std::move(strLogDir)), m_pfnClock(pfnClock) {}
 
 CLogSaveOpenFile::~CLogSaveOpenFile() {
-    LogCriticalSection::Lock lock(m_csFiles);
+    CCriticalSection::Guard lock(m_csFiles);
     m_arrLogFile.clear();
 }
 
 CLogSaveOpenFile::CLogFile* CLogSaveOpenFile::GetLogFile(const std::wstring& strFileName) {
     const std::wstring strPath = m_strLogDir + strFileName;
-    LogCriticalSection::Lock lock(m_csFiles);
+    CCriticalSection::Guard lock(m_csFiles);
     for (const auto& pFile : m_arrLogFile) {
         if (pFile->GetFilePath() == strPath) {
             return pFile.get();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "log/LogBase.h"
-#include "log/LogCriticalSection.h"
+#include "framework/CriticalSection.h"
 #include "log/LogFileHandle.h"
 #include "log/LogRecordFormat.h"
 
@@ -31,7 +31,7 @@ public:
         LogFileHandle m_file;
         std::wstring m_strFilePath;
         std::uint32_t m_nMaxSize;
-        LogCriticalSection m_cs;
+        CCriticalSection m_cs;
         LogClock m_pfnClock;
     };
 
@@ -49,6 +49,6 @@ public:
 private:
     std::vector<std::unique_ptr<CLogFile>> m_arrLogFile;
     // Guards the list: records for new files may come from several threads at once.
-    LogCriticalSection m_csFiles;
+    CCriticalSection m_csFiles;
     LogClock m_pfnClock;
 };

@@ -7,7 +7,6 @@ list(APPEND KELVANE_CORE_SOURCES
 )
 list(APPEND KELVANE_WIN_SOURCES
     log/GbkText.cpp
-    log/LogCriticalSection.cpp
     log/LogFileHandle.cpp
     log/LogSave.cpp
     log/LogSaveCloseFile.cpp

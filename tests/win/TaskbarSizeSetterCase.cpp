@@ -40,16 +40,18 @@ void WriteTaskbarSi(DWORD value) {
                     sizeof(value));
 }
 
-// Log lines whose text (after the time stamp) is exactly `text` in GBK.
+// Log lines whose text after the time stamp ("[...ms]   ") is exactly `text` in GBK.
 int CountLogLines(const std::string& log, const wchar_t* text) {
     const std::string wanted = ToCodePage(text, 936) + "\r\n";
+    const std::string stampEnd = "ms]   ";
     int count = 0;
     for (std::size_t pos = 0; pos < log.size();) {
         std::size_t end = log.find("\r\n", pos);
         end = end == std::string::npos ? log.size() : end + 2;
         const std::string line = log.substr(pos, end - pos);
-        if (line.size() >= wanted.size() && line.compare(0, 1, "[") == 0 &&
-            line.compare(line.size() - wanted.size(), wanted.size(), wanted) == 0) {
+        const std::size_t body = line.find(stampEnd);
+        if (line.rfind("[", 0) == 0 && body != std::string::npos &&
+            line.substr(body + stampEnd.size()) == wanted) {
             ++count;
         }
         pos = end;
