@@ -12,6 +12,7 @@ public:
     virtual INT_PTR DoModal();
     // Modeless window owned by pParent (or the constructor's parent).
     BOOL Create(UINT nTemplateId, CWnd* pParent = nullptr);
+    BOOL Create(CWnd* pParent) { return Create(m_nTemplateId, pParent); }
     // Ends a modal run; safe from a message sent by another thread.
     void EndDialog(INT_PTR nResult);
 

@@ -12,58 +12,7 @@
 
 namespace {
 
-std::wstring ExecutablePath(const char* variable) {
-    if (variable == nullptr) {
-        // This build's own: <build>/tests/win/<test>.exe beside <build>/bin/Kelvane.exe.
-        return FolderOf(FolderOf(FolderOf(ThisProgram()))) + L"\\bin\\Kelvane.exe";
-    }
-    const char* unixPath = std::getenv(variable);
-    if (unixPath == nullptr) {
-        return {};
-    }
-    std::wstring path = L"Z:" + FromUtf8(unixPath);
-    for (wchar_t& c : path) {
-        c = c == L'/' ? L'\\' : c;
-    }
-    return path;
-}
-
-struct Executable {
-    const char* variable; // holds the path of a build other than this one
-    const char* architecture;
-};
-
-void PrintTo(const Executable& executable, std::ostream* os) {
-    *os << executable.architecture;
-}
-
-class ExecutableResources : public testing::TestWithParam<Executable> {
-protected:
-    void SetUp() override {
-        const std::wstring path = ExecutablePath(GetParam().variable);
-        ASSERT_FALSE(path.empty()) << GetParam().variable << " not set";
-        m_hModule = LoadLibraryExW(path.c_str(), nullptr,
-                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_NE(m_hModule, nullptr) << "cannot open " << testing::PrintToString(path);
-    }
-    void TearDown() override {
-        if (m_hModule != nullptr) {
-            FreeLibrary(m_hModule);
-        }
-    }
-
-    std::string Resource(LPCWSTR type, LPCWSTR name) const {
-        HRSRC hInfo = FindResourceW(m_hModule, name, type);
-        if (hInfo == nullptr) {
-            return {};
-        }
-        HGLOBAL hData = LoadResource(m_hModule, hInfo);
-        const auto* p = static_cast<const char*>(LockResource(hData));
-        return p != nullptr ? std::string(p, SizeofResource(m_hModule, hInfo)) : std::string();
-    }
-
-    HMODULE m_hModule = nullptr;
-};
+using ExecutableResources = BuiltExecutableTest;
 
 } // namespace
 
@@ -119,7 +68,5 @@ TEST_P(ExecutableResources, AboutEntryText) {
     EXPECT_STREQ(text, L"关于 VandrellKelvane(&A)...");
 }
 
-INSTANTIATE_TEST_SUITE_P(Builds, ExecutableResources,
-                         testing::Values(Executable{nullptr, "amd64"},
-                                         Executable{"KELVANE_EXE_X86", "x86"}),
+INSTANTIATE_TEST_SUITE_P(Builds, ExecutableResources, testing::ValuesIn(kBuiltExecutables),
                          [](const auto& param) { return std::string(param.param.architecture); });

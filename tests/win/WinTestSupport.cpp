@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cwchar>
 
 TempFolder::TempFolder() {
@@ -111,4 +112,48 @@ bool RunEmitterIfAsked(int argc, wchar_t** argv, int* pExitCode) {
         }
     }
     return true;
+}
+
+void PrintTo(const BuiltExecutable& executable, std::ostream* os) {
+    *os << executable.architecture;
+}
+
+std::wstring BuiltExecutablePath(const BuiltExecutable& executable) {
+    if (executable.variable == nullptr) {
+        // This build's own: <build>/tests/win/<test>.exe beside <build>/bin/Kelvane.exe.
+        return FolderOf(FolderOf(FolderOf(ThisProgram()))) + L"\\bin\\Kelvane.exe";
+    }
+    const char* unixPath = std::getenv(executable.variable);
+    if (unixPath == nullptr) {
+        return {};
+    }
+    std::wstring path = L"Z:" + FromUtf8(unixPath);
+    for (wchar_t& c : path) {
+        c = c == L'/' ? L'\\' : c;
+    }
+    return path;
+}
+
+void BuiltExecutableTest::SetUp() {
+    const std::wstring path = BuiltExecutablePath(GetParam());
+    ASSERT_FALSE(path.empty()) << GetParam().variable << " not set";
+    m_hModule = LoadLibraryExW(path.c_str(), nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(m_hModule, nullptr) << "cannot open " << testing::PrintToString(path);
+}
+
+void BuiltExecutableTest::TearDown() {
+    if (m_hModule != nullptr) {
+        FreeLibrary(m_hModule);
+    }
+}
+
+std::string BuiltExecutableTest::Resource(LPCWSTR type, LPCWSTR name) const {
+    HRSRC hInfo = FindResourceW(m_hModule, name, type);
+    if (hInfo == nullptr) {
+        return {};
+    }
+    HGLOBAL hData = LoadResource(m_hModule, hInfo);
+    const auto* p = static_cast<const char*>(LockResource(hData));
+    return p != nullptr ? std::string(p, SizeofResource(m_hModule, hInfo)) : std::string();
 }

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <ostream>
 #include <string>
 
 // A folder of its own for one test, removed with everything in it afterwards.
@@ -31,3 +34,24 @@ std::wstring FolderOf(const std::wstring& path);
 std::wstring EmitCommand(std::initializer_list<std::wstring> steps);
 // Runs the emitter steps when the program was started for that; returns true if it was.
 bool RunEmitterIfAsked(int argc, wchar_t** argv, int* pExitCode);
+
+// A built Kelvane.exe whose resources a test reads: this build's own (variable null) or the
+// one whose Unix path the named environment variable holds (the i686 release build).
+struct BuiltExecutable {
+    const char* variable;
+    const char* architecture;
+};
+void PrintTo(const BuiltExecutable& executable, std::ostream* os);
+std::wstring BuiltExecutablePath(const BuiltExecutable& executable);
+inline const BuiltExecutable kBuiltExecutables[] = {{nullptr, "amd64"}, {"KELVANE_EXE_X86", "x86"}};
+
+// Opens the executable of the test's parameter as a data file.
+class BuiltExecutableTest : public testing::TestWithParam<BuiltExecutable> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // The raw bytes of a resource, empty when it is missing.
+    std::string Resource(LPCWSTR type, LPCWSTR name) const;
+
+    HMODULE m_hModule = nullptr;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <windows.h>
+// After <windows.h>: GDI+ needs the COM declarations that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+// Decodes the image resource nID of type "PNG" from the program's own module. On TRUE *ppImage
+// holds a new image that the caller owns and deletes; on FALSE *ppImage is left untouched.
+// The image carries its own copy of the PNG bytes, since GDI+ may read them again on drawing.
+BOOL LoadPngResource(Gdiplus::Image** ppImage, UINT nID);

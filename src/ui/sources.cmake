@@ -1,0 +1,6 @@
+list(APPEND KELVANE_WIN_SOURCES
+    ui/PngResource.cpp
+)
+
+# The skin images the resource script embeds; it is compiled again when one of them changes.
+file(GLOB KELVANE_SKIN_IMAGES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../res/png/*.png)
