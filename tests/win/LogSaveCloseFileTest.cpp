@@ -1,5 +1,6 @@
 #include "log/LogSaveCloseFile.h"
 
+#include "LogTestClock.h"
 #include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,6 @@
 
 namespace {
 
-LogStamp FrozenClock() {
-    return LogStamp{2024, 3, 5, 8, 7, 6, 9};
-}
-
-const std::string kHeader = "[2024-03-05 08:07:06 009ms]   ";
 // "设置任务栏大小失败" and "日志.txt" in GBK.
 const std::string kFailureGbk = "\xC9\xE8\xD6\xC3\xC8\xCE\xCE\xF1\xC0\xB8\xB4\xF3\xD0\xA1\xCA\xA7"
                                 "\xB0\xDC";
@@ -36,21 +32,21 @@ TEST_F(LogSaveCloseFile, FirstRecordCreatesTheFileAndALaterRunAppends) {
         CLogSaveCloseFile saver(Dir(), &FrozenClock);
         saver.WriteText(kFailureGbk, "Kelvane.txt");
     }
-    EXPECT_EQ(ReadBytes(LogFile()), kHeader + kFailureGbk + "\r\n") << "no byte-order mark";
+    EXPECT_EQ(ReadBytes(LogFile()), kFrozenHeader + kFailureGbk + "\r\n") << "no byte-order mark";
 
     CLogSaveCloseFile later(Dir(), &FrozenClock);
     later.WriteText("second", "Kelvane.txt");
     later.WriteText("", "Kelvane.txt");
-    EXPECT_EQ(ReadBytes(LogFile()),
-              kHeader + kFailureGbk + "\r\n" + kHeader + "second\r\n" + kHeader + "\r\n");
+    EXPECT_EQ(ReadBytes(LogFile()), kFrozenHeader + kFailureGbk + "\r\n" + kFrozenHeader +
+                                        "second\r\n" + kFrozenHeader + "\r\n");
 }
 
 TEST_F(LogSaveCloseFile, FileNamesAreGbkAndEachRecordGoesToItsOwnFile) {
     CLogSaveCloseFile saver(Dir(), &FrozenClock);
     saver.WriteText("a", kLogNameGbk);
     saver.WriteText("b", "Dorrin.txt");
-    EXPECT_EQ(ReadBytes(m_folder.File(L"日志.txt")), kHeader + "a\r\n");
-    EXPECT_EQ(ReadBytes(m_folder.File(L"Dorrin.txt")), kHeader + "b\r\n");
+    EXPECT_EQ(ReadBytes(m_folder.File(L"日志.txt")), kFrozenHeader + "a\r\n");
+    EXPECT_EQ(ReadBytes(m_folder.File(L"Dorrin.txt")), kFrozenHeader + "b\r\n");
 }
 
 TEST_F(LogSaveCloseFile, HexRecordAndPacketRecord) {
@@ -63,12 +59,12 @@ TEST_F(LogSaveCloseFile, HexRecordAndPacketRecord) {
     packet.SetContent(kFailureGbk);
     saver.WritePacket(&packet);
     saver.WritePacket(nullptr);
-    EXPECT_EQ(ReadBytes(LogFile()),
-              kHeader + "0A FF \r\n" + kHeader + "\r\n" + kHeader + kFailureGbk + "\r\n");
+    EXPECT_EQ(ReadBytes(LogFile()), kFrozenHeader + "0A FF \r\n" + kFrozenHeader + "\r\n" +
+                                        kFrozenHeader + kFailureGbk + "\r\n");
 }
 
 TEST_F(LogSaveCloseFile, RotatesOnlyPastTheLimitReplacingTheBackup) {
-    const std::string record = kHeader + kFailureGbk + "\r\n";
+    const std::string record = kFrozenHeader + kFailureGbk + "\r\n";
     const std::string filler(LOG_FILE_MAX_SIZE - record.size(), 'x');
     WriteBytes(LogFile(), filler);
     WriteBytes(Backup(), "an earlier backup");
@@ -84,7 +80,7 @@ TEST_F(LogSaveCloseFile, RotatesOnlyPastTheLimitReplacingTheBackup) {
     EXPECT_EQ(backup, filler + record + record) << "the record that crossed the limit is kept";
 
     saver.WriteText("next", "Kelvane.txt");
-    EXPECT_EQ(ReadBytes(LogFile()), kHeader + "next\r\n");
+    EXPECT_EQ(ReadBytes(LogFile()), kFrozenHeader + "next\r\n");
     EXPECT_EQ(ReadBytes(Backup()).size(), backup.size());
 }
 
@@ -101,12 +97,13 @@ TEST_F(LogSaveCloseFile, FailedRotationKeepsTheFileAndIsRetriedByTheNextRecord) 
         CloseHandle(hReader);
     }
     EXPECT_FALSE(Exists(Backup()));
-    EXPECT_EQ(ReadBytes(LogFile()).size(), LOG_FILE_MAX_SIZE + kHeader.size() + 6);
+    EXPECT_EQ(ReadBytes(LogFile()).size(), LOG_FILE_MAX_SIZE + kFrozenHeader.size() + 6);
 
     saver.WriteText("free", "Kelvane.txt");
     EXPECT_FALSE(Exists(LogFile()));
     const std::string backup = ReadBytes(Backup());
-    EXPECT_EQ(backup.substr(LOG_FILE_MAX_SIZE), kHeader + "held\r\n" + kHeader + "free\r\n");
+    EXPECT_EQ(backup.substr(LOG_FILE_MAX_SIZE),
+              kFrozenHeader + "held\r\n" + kFrozenHeader + "free\r\n");
 }
 
 TEST_F(LogSaveCloseFile, UnopenableFileDropsTheRecordSilently) {
@@ -119,7 +116,7 @@ TEST_F(LogSaveCloseFile, UnopenableFileDropsTheRecordSilently) {
     saver.WriteText(kFailureGbk, "Kelvane.txt");
     saver.WriteText("later", "Dorrin.txt");
     RemoveDirectoryW(LogFile().c_str());
-    EXPECT_EQ(ReadBytes(m_folder.File(L"Dorrin.txt")), kHeader + "later\r\n")
+    EXPECT_EQ(ReadBytes(m_folder.File(L"Dorrin.txt")), kFrozenHeader + "later\r\n")
         << "a dropped record leaves the saver working";
 }
 

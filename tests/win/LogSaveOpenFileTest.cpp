@@ -1,5 +1,6 @@
 #include "log/LogSaveOpenFile.h"
 
+#include "LogTestClock.h"
 #include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,6 @@
 
 namespace {
 
-LogStamp FrozenClock() {
-    return LogStamp{2024, 3, 5, 8, 7, 6, 9};
-}
-
-const std::string kHeader = "[2024-03-05 08:07:06 009ms]   ";
 // "加载反馈DLL失败" in GBK.
 const std::string kLoadFailedGbk = "\xBC\xD3\xD4\xD8\xB7\xB4\xC0\xA1"
                                    "DLL\xCA\xA7\xB0\xDC";
@@ -38,7 +34,8 @@ TEST(LogSaveOpenFile, FileStaysOpenAcrossRecords) {
         EXPECT_TRUE(file.IsOpen());
         EXPECT_EQ(file.Write(Packet("")), 1);
         // Others may read along while it is open.
-        EXPECT_EQ(ReadBytes(path), kHeader + kLoadFailedGbk + "\r\n" + kHeader + "\r\n");
+        EXPECT_EQ(ReadBytes(path),
+                  kFrozenHeader + kLoadFailedGbk + "\r\n" + kFrozenHeader + "\r\n");
         EXPECT_FALSE(DeleteFileW(path.c_str())) << "held open between records";
     }
     EXPECT_TRUE(DeleteFileW(path.c_str())) << "closed with its object";
@@ -47,7 +44,8 @@ TEST(LogSaveOpenFile, FileStaysOpenAcrossRecords) {
 TEST(LogSaveOpenFile, RotationClosesAndTheNextRecordRecreates) {
     TempFolder folder;
     const std::wstring path = folder.File(L"Kelvane.txt");
-    const std::uint32_t nRecord = static_cast<std::uint32_t>(kHeader.size() + 5); // "one" and CR LF
+    const std::uint32_t nRecord =
+        static_cast<std::uint32_t>(kFrozenHeader.size() + 5); // "one" and CR LF
     CLogSaveOpenFile::CLogFile file(path, nRecord, &FrozenClock);
 
     EXPECT_EQ(file.Write(Packet("one")), 1);
@@ -55,10 +53,10 @@ TEST(LogSaveOpenFile, RotationClosesAndTheNextRecordRecreates) {
     EXPECT_EQ(file.Write(Packet("two")), 1);
     EXPECT_FALSE(file.IsOpen());
     EXPECT_FALSE(Exists(path));
-    EXPECT_EQ(ReadBytes(path + L"bak"), kHeader + "one\r\n" + kHeader + "two\r\n");
+    EXPECT_EQ(ReadBytes(path + L"bak"), kFrozenHeader + "one\r\n" + kFrozenHeader + "two\r\n");
 
     EXPECT_EQ(file.Write(Packet("3")), 1);
-    EXPECT_EQ(ReadBytes(path), kHeader + "3\r\n");
+    EXPECT_EQ(ReadBytes(path), kFrozenHeader + "3\r\n");
 }
 
 TEST(LogSaveOpenFile, UnopenableFileReportsZero) {
@@ -84,8 +82,8 @@ TEST(LogSaveOpenFile, OneFileObjectPerExactPath) {
 TEST(LogSaveOpenFile, SaverWritesTextHexAndPacketsAndRotatesAtTheRealLimit) {
     TempFolder folder;
     const std::wstring path = folder.File(L"Kelvane.txt");
-    const std::string record = kHeader + kLoadFailedGbk + "\r\n";
-    const std::string filler(LOG_FILE_MAX_SIZE - record.size() - (kHeader.size() + 8), 'x');
+    const std::string record = kFrozenHeader + kLoadFailedGbk + "\r\n";
+    const std::string filler(LOG_FILE_MAX_SIZE - record.size() - (kFrozenHeader.size() + 8), 'x');
     WriteBytes(path, filler);
     {
         CLogSaveOpenFile saver(folder.Path() + L"\\", &FrozenClock);
@@ -98,9 +96,9 @@ TEST(LogSaveOpenFile, SaverWritesTextHexAndPacketsAndRotatesAtTheRealLimit) {
         saver.WriteText("next", "\xC8\xD5\xD6\xBE.txt");
     }
     EXPECT_EQ(ReadBytes(path + L"bak"),
-              filler + kHeader + "0A FF \r\n" + record + kHeader + "\xC8\xD5\r\n");
+              filler + kFrozenHeader + "0A FF \r\n" + record + kFrozenHeader + "\xC8\xD5\r\n");
     EXPECT_FALSE(Exists(path));
-    EXPECT_EQ(ReadBytes(folder.File(L"日志.txt")), kHeader + "next\r\n");
+    EXPECT_EQ(ReadBytes(folder.File(L"日志.txt")), kFrozenHeader + "next\r\n");
 }
 
 } // namespace

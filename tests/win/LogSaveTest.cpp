@@ -183,40 +183,17 @@ protected:
     std::wstring m_base;
 };
 
-struct LookupJob {
-    HANDLE hStart = nullptr;
-    CLogSave* pResult = nullptr;
-};
-
-DWORD WINAPI LookUpLogSave(LPVOID pParam) {
-    auto* pJob = static_cast<LookupJob*>(pParam);
-    WaitForSingleObject(pJob->hStart, INFINITE);
-    pJob->pResult = GetLogSave();
-    return 0;
-}
-
 TEST_F(LogSaveMachineWide, OneObjectForTheProcessLoggingIntoProgramData) {
     EXPECT_TRUE(IsFolder(m_base.substr(0, m_base.size() - 1)));
     EXPECT_EQ(m_base.find(L"\\\\"), std::wstring::npos);
 
     // The first calls come from several threads at once.
-    HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::vector<LookupJob> jobs(6, LookupJob{hStart, nullptr});
-    std::vector<HANDLE> threads;
-    for (LookupJob& job : jobs) {
-        threads.push_back(CreateThread(nullptr, 0, &LookUpLogSave, &job, 0, nullptr));
-        ASSERT_NE(threads.back(), nullptr);
-    }
-    SetEvent(hStart);
-    WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
-    for (HANDLE h : threads) {
-        CloseHandle(h);
-    }
-    CloseHandle(hStart);
+    std::vector<CLogSave*> found(6);
+    RunTogether(6, [&](int i) { found[static_cast<std::size_t>(i)] = GetLogSave(); });
     CLogSave* pLogSave = GetLogSave();
     ASSERT_NE(pLogSave, nullptr);
-    for (const LookupJob& job : jobs) {
-        EXPECT_EQ(job.pResult, pLogSave);
+    for (CLogSave* pFound : found) {
+        EXPECT_EQ(pFound, pLogSave);
     }
 
     EXPECT_EQ(pLogSave->GetLogDir(), m_base + L"ToolLog\\");

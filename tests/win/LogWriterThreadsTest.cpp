@@ -1,6 +1,7 @@
 #include "log/LogSaveCloseFile.h"
 #include "log/LogSaveOpenFile.h"
 
+#include "LogTestClock.h"
 #include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,19 +12,7 @@
 
 namespace {
 
-LogStamp FrozenClock() {
-    return LogStamp{2024, 3, 5, 8, 7, 6, 9};
-}
-
-const std::string kHeader = "[2024-03-05 08:07:06 009ms]   ";
-
 // Many threads, several files: every line arrives whole and exactly once.
-struct WriterJob {
-    CLogBase* pSaver = nullptr;
-    HANDLE hStart = nullptr;
-    int nThread = 0;
-};
-
 constexpr int kThreads = 8;
 constexpr int kRecordsPerThread = 150;
 
@@ -45,31 +34,12 @@ std::string JobFile(int nRecord) {
     return name;
 }
 
-DWORD WINAPI WriterThread(LPVOID pParam) {
-    const auto* pJob = static_cast<const WriterJob*>(pParam);
-    WaitForSingleObject(pJob->hStart, INFINITE);
-    for (int i = 0; i < kRecordsPerThread; ++i) {
-        pJob->pSaver->WriteText(JobText(pJob->nThread, i), JobFile(i));
-    }
-    return 0;
-}
-
 void RunWriters(CLogBase& saver) {
-    HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::vector<WriterJob> jobs(kThreads);
-    std::vector<HANDLE> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        jobs[t] = WriterJob{&saver, hStart, t};
-        HANDLE h = CreateThread(nullptr, 0, &WriterThread, &jobs[t], 0, nullptr);
-        ASSERT_NE(h, nullptr);
-        threads.push_back(h);
-    }
-    SetEvent(hStart);
-    WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
-    for (HANDLE h : threads) {
-        CloseHandle(h);
-    }
-    CloseHandle(hStart);
+    RunTogether(kThreads, [&](int nThread) {
+        for (int i = 0; i < kRecordsPerThread; ++i) {
+            saver.WriteText(JobText(nThread, i), JobFile(i));
+        }
+    });
 }
 
 void ExpectCompleteLinesFromEveryWriter(const TempFolder& folder) {
@@ -79,7 +49,7 @@ void ExpectCompleteLinesFromEveryWriter(const TempFolder& folder) {
         for (int t = 0; t < kThreads; ++t) {
             for (int i = 0; i < kRecordsPerThread; ++i) {
                 if (JobFile(i) == name) {
-                    expected[kHeader + JobText(t, i)] = 0;
+                    expected[kFrozenHeader + JobText(t, i)] = 0;
                 }
             }
         }
@@ -97,7 +67,7 @@ void ExpectCompleteLinesFromEveryWriter(const TempFolder& folder) {
         }
         EXPECT_EQ(nLines, static_cast<int>(expected.size())) << name;
         for (const auto& [line, count] : expected) {
-            EXPECT_EQ(count, 1) << line.substr(kHeader.size(), 12);
+            EXPECT_EQ(count, 1) << line.substr(kFrozenHeader.size(), 12);
         }
     }
 }
@@ -119,44 +89,27 @@ TEST(LogWriterThreads, KeptOpenFilesKeepEveryLineWhole) {
 }
 
 // Threads asking at once for the same new files must each get the one object per file.
-struct LookupJob {
-    CLogSaveOpenFile* pSaver = nullptr;
-    HANDLE hStart = nullptr;
-    std::vector<CLogSaveOpenFile::CLogFile*> files;
-};
-
 constexpr int kNames = 1000;
 
-DWORD WINAPI LookupThread(LPVOID pParam) {
-    auto* pJob = static_cast<LookupJob*>(pParam);
-    WaitForSingleObject(pJob->hStart, INFINITE);
-    for (int i = 0; i < kNames; ++i) {
-        pJob->files.push_back(pJob->pSaver->GetLogFile(L"N" + std::to_wstring(i) + L".txt"));
-    }
-    return 0;
+std::wstring LookupName(int i) {
+    return L"N" + std::to_wstring(i) + L".txt";
 }
 
 TEST(LogWriterThreads, KeptOpenSaverMakesOneObjectPerFileUnderContention) {
     TempFolder folder;
     CLogSaveOpenFile saver(folder.Path() + L"\\", &FrozenClock);
-    HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::vector<LookupJob> jobs(kThreads, LookupJob{&saver, hStart, {}});
-    std::vector<HANDLE> threads;
-    for (LookupJob& job : jobs) {
-        job.files.reserve(kNames);
-        threads.push_back(CreateThread(nullptr, 0, &LookupThread, &job, 0, nullptr));
-        ASSERT_NE(threads.back(), nullptr);
-    }
-    SetEvent(hStart);
-    WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
-    for (HANDLE h : threads) {
-        CloseHandle(h);
-    }
-    CloseHandle(hStart);
+    std::vector<std::vector<CLogSaveOpenFile::CLogFile*>> found(kThreads);
+    RunTogether(kThreads, [&](int nThread) {
+        auto& files = found[static_cast<std::size_t>(nThread)];
+        files.reserve(kNames);
+        for (int i = 0; i < kNames; ++i) {
+            files.push_back(saver.GetLogFile(LookupName(i)));
+        }
+    });
     for (int i = 0; i < kNames; ++i) {
-        CLogSaveOpenFile::CLogFile* pFile = saver.GetLogFile(L"N" + std::to_wstring(i) + L".txt");
-        for (const LookupJob& job : jobs) {
-            ASSERT_EQ(job.files.at(i), pFile) << i;
+        CLogSaveOpenFile::CLogFile* pFile = saver.GetLogFile(LookupName(i));
+        for (const auto& files : found) {
+            ASSERT_EQ(files.at(static_cast<std::size_t>(i)), pFile) << i;
         }
     }
 }

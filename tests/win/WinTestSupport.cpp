@@ -4,6 +4,46 @@
 
 #include <cstdlib>
 #include <cwchar>
+#include <vector>
+
+namespace {
+
+struct TogetherJob {
+    HANDLE hStart;
+    const std::function<void(int)>* pBody;
+    int nIndex;
+};
+
+DWORD WINAPI TogetherThread(LPVOID pParam) {
+    const auto* pJob = static_cast<const TogetherJob*>(pParam);
+    WaitForSingleObject(pJob->hStart, INFINITE);
+    (*pJob->pBody)(pJob->nIndex);
+    return 0;
+}
+
+} // namespace
+
+void RunTogether(int nThreads, const std::function<void(int)>& body) {
+    HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::vector<TogetherJob> jobs(static_cast<std::size_t>(nThreads));
+    std::vector<HANDLE> threads;
+    for (int i = 0; i < nThreads; ++i) {
+        jobs[static_cast<std::size_t>(i)] = TogetherJob{hStart, &body, i};
+        HANDLE h = CreateThread(nullptr, 0, TogetherThread, &jobs[static_cast<std::size_t>(i)], 0,
+                                nullptr);
+        if (h == nullptr) {
+            ADD_FAILURE() << "thread " << i << " could not start";
+            continue;
+        }
+        threads.push_back(h);
+    }
+    SetEvent(hStart);
+    WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
+    for (HANDLE h : threads) {
+        CloseHandle(h);
+    }
+    CloseHandle(hStart);
+}
 
 TempFolder::TempFolder() {
     wchar_t base[MAX_PATH] = {};

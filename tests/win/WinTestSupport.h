@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -28,6 +29,10 @@ std::string ToCodePage(const std::wstring& text, UINT codePage);
 std::wstring FromUtf8(const std::string& text);
 std::wstring ThisProgram();
 std::wstring FolderOf(const std::wstring& path);
+
+// Runs body(0) … body(n − 1), each on a thread of its own, all released at the same moment;
+// returns when every one has finished.
+void RunTogether(int nThreads, const std::function<void(int)>& body);
 
 // The line that makes this test program act as a child writing exact bytes:
 // each step is "file:<path>" (written in one write) or "sleep:<ms>".
