@@ -1,0 +1,3 @@
+# The message prompt and the working prompt.
+list(APPEND KELVANE_WIN_SOURCES
+)

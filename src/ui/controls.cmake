@@ -1,0 +1,3 @@
+# Image buttons and the check box.
+list(APPEND KELVANE_WIN_SOURCES
+)

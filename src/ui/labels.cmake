@@ -1,0 +1,3 @@
+# Text and status labels and their fonts.
+list(APPEND KELVANE_WIN_SOURCES
+)
