@@ -5,6 +5,9 @@
 
 namespace {
 
+// Private to the frame: posted to itself once it has been shown.
+constexpr UINT WM_RESTACK_CONTENT = WM_APP + 0x4B;
+
 PixelRect ToPixelRect(const RECT& rc) {
     return {rc.left, rc.top, rc.right, rc.bottom};
 }
@@ -99,6 +102,17 @@ LRESULT CLayeredFrameDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnMove();
         return result;
     }
+    case WM_WINDOWPOSCHANGED: {
+        const LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+            // Only once the show has completed: from within it the mend does not hold.
+            PostMessage(WM_RESTACK_CONTENT);
+        }
+        return result;
+    }
+    case WM_RESTACK_CONTENT:
+        OnRestackContent();
+        return 0;
     case WM_DESTROY: {
         const LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
         OnDestroy();
@@ -115,6 +129,16 @@ void CLayeredFrameDlg::OnMove() {
     }
     const PixelRect rc = FrameGeometry::FollowRect(m_pair, ToPixelRect(GetWindowRect()), m_fScale);
     m_pChildDlg->MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+}
+
+void CLayeredFrameDlg::OnRestackContent() {
+    // The content is shown before its frame. Under Wine the frame's later show leaves the mouse
+    // hitting the frame through the content (although the stacking order reads right), so
+    // clicks and drags never reach the content; showing it again once the frame is up mends it.
+    if (m_pChildDlg != nullptr && IsWindow(m_pChildDlg->m_hWnd) && IsWindowVisible()) {
+        m_pChildDlg->ShowWindow(SW_HIDE);
+        m_pChildDlg->ShowWindow(SW_SHOW);
+    }
 }
 
 void CLayeredFrameDlg::OnDestroy() {

@@ -41,5 +41,6 @@ protected:
 private:
     bool PushLayeredImage(int nWidth, int nHeight);
     void OnMove();
+    void OnRestackContent();
     void OnDestroy();
 };
