@@ -78,7 +78,15 @@ protected:
             },
             kStartMs))
             << UiDriverError::Utf8(ui->Describe());
-        ASSERT_TRUE(UiDriver::WaitFor([&] { return FrameRect().left != 0; }, kSettleMs));
+        // The gallery moves each frame into place after creating it; the content follows within
+        // that move, a moment after the frame.
+        ASSERT_TRUE(UiDriver::WaitFor(
+            [&] {
+                return FrameRect().left != 0 &&
+                       ContentRect() == FrameGeometry::FollowRect(Metrics(), FrameRect(), fScale);
+            },
+            kSettleMs))
+            << UiDriverError::Utf8(ui->Describe());
     }
     void TearDown() override {
         if (process) {
