@@ -1,3 +1,10 @@
 # Text and status labels and their fonts.
 list(APPEND KELVANE_WIN_SOURCES
+    ui/DrawStateInfoStatic.cpp
+    ui/DrawTextStatic.cpp
+    ui/LabelFont.cpp
+    ui/LabelPaint.cpp
+)
+list(APPEND KELVANE_CORE_SOURCES
+    ui/LabelLayout.cpp
 )

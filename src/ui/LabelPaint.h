@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/LabelLayout.h"
+
+#include <windows.h>
+// After <windows.h>: GDI+ needs the COM declarations that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <functional>
+#include <string>
+
+// Drawing steps the two labels share.
+
+// Composes a client area of rcClient's size in a memory bitmap with draw, then copies it to
+// hTarget in one BitBlt, so repeated repaints do not flicker.
+void PaintBuffered(HDC hTarget, const RECT& rcClient, const std::function<void(HDC)>& draw);
+
+// Stretches the rcSource patch of pImage (image pixels) over rcClient; nothing without an image.
+void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const RECT& rcClient);
+
+// Draws text into rcClient as the alignment says; measured modes are first wrapped once to learn
+// their height and then moved down (or up, when too tall) to sit in the middle.
+void DrawAlignedText(HDC hDC, const std::wstring& text, const RECT& rcClient,
+                     const LabelAlignment& alignment);
