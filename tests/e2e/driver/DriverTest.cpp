@@ -249,6 +249,18 @@ TEST_F(DriverMouse, DragsWithTheButtonHeldAllTheWay) {
     EXPECT_GE(nMoves, 10) << UiDriverError::Utf8(status);
 }
 
+TEST_F(DriverMouse, MouseDownAndUpHoldTheButtonInBetween) {
+    const RECT client = UiDriver::ClientRectOnScreen(hMain);
+    const POINT from{client.right - 90, client.bottom - 50};
+    ASSERT_EQ(UiDriver::WindowAt(from), hMain);
+    ui->MouseDown(from);
+    ui->MoveTo(POINT{from.x + 30, from.y + 10});
+    ui->MouseUp();
+    ASSERT_TRUE(ui->WaitFor([&] { return Status().rfind(L"dragged ", 0) == 0; }, kReactMs));
+    const std::wstring status = Status();
+    EXPECT_EQ(status.substr(0, status.find(L" in ")), L"dragged 30,10");
+}
+
 TEST_F(DriverMouse, DraggingTheCaptionMovesTheWindow) {
     const RECT before = UiDriver::ScreenRect(hMain);
     const RECT client = UiDriver::ClientRectOnScreen(hMain);

@@ -413,6 +413,25 @@ void UiDriver::Drag(POINT from, POINT to, int nSteps) {
     m_bClicked = false;
 }
 
+void UiDriver::MouseDown(POINT pt) {
+    SpaceOutFromLastClick(pt);
+    MoveTo(pt);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    m_bPressed = true;
+    m_pressPoint = pt;
+}
+
+void UiDriver::MouseUp() {
+    MouseButton(MOUSEEVENTF_LEFTUP);
+    POINT pt{};
+    GetCursorPos(&pt);
+    // Released where it was pressed, the system may pair it with the next press.
+    m_bClicked = m_bPressed && pt.x == m_pressPoint.x && pt.y == m_pressPoint.y;
+    m_bPressed = false;
+    m_lastClickTick = GetTickCount();
+    m_lastClickPoint = pt;
+}
+
 // ---- Keyboard -------------------------------------------------------------------------------
 
 bool UiDriver::BringToForeground(HWND hWnd, DWORD timeoutMs) const {

@@ -142,6 +142,12 @@ public:
     void Click(HWND hDialog, int nId) { Click(Control(hDialog, nId)); }
     // Button down at from, nSteps MoveTo steps along the straight line, button up at to.
     void Drag(POINT from, POINT to, int nSteps = 10);
+    // The two halves of a click, for looking at what a pressed control shows: MouseDown moves
+    // to pt and presses the left button (spaced out from a previous click like Click); MouseUp
+    // releases it wherever the cursor is then. A MouseDown and MouseUp at the same place count
+    // as a click for the double-click spacing of the next Click.
+    void MouseDown(POINT pt);
+    void MouseUp();
 
     // ---- Keyboard -----------------------------------------------------------------------
 
@@ -180,4 +186,6 @@ private:
     DWORD m_lastClickTick = 0;
     POINT m_lastClickPoint{};
     bool m_bClicked = false;
+    bool m_bPressed = false;
+    POINT m_pressPoint{};
 };
