@@ -1,0 +1,42 @@
+#include "prompts/ExecutePromptDlg.h"
+
+#include "prompts/ExecutePromptChildDlg.h"
+#include "res/resource.h"
+#include "taskbar/TaskbarSizeSetter.h"
+
+#include <utility>
+
+CExecutePromptDlg::CExecutePromptDlg(CWnd* pParent)
+    : CLayeredFrameDlg(IDD_EXECUTE_PROMPT, kExecutePromptPair, IDB_EXECUTE_PROMPT_FRAME, pParent) {}
+
+void CExecutePromptDlg::SetText(std::wstring strText) {
+    m_strText = std::move(strText);
+}
+
+CFrameContentDlg* CExecutePromptDlg::NewContent() {
+    auto* pChild = new CExecutePromptChildDlg;
+    pChild->SetText(m_strText);
+    return pChild;
+}
+
+void CExecutePromptDlg::PrepareGraphics(Gdiplus::Graphics& graphics) {
+    graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+}
+
+void CExecutePromptDlg::OnCancel() {}
+
+LRESULT CExecutePromptDlg::OnCloseExecutePrompt(WPARAM, LPARAM) {
+    // Without its image the frame has no content, and the message must still end it.
+    if (m_pChildDlg != nullptr) {
+        static_cast<CExecutePromptChildDlg*>(m_pChildDlg)->StopAnimation();
+    }
+    CLayeredFrameDlg::OnOK();
+    return 0;
+}
+
+LRESULT CExecutePromptDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE_EXECUTE_PROMPT) {
+        return OnCloseExecutePrompt(wParam, lParam);
+    }
+    return CLayeredFrameDlg::WindowProc(msg, wParam, lParam);
+}
