@@ -79,11 +79,17 @@ protected:
             kStartMs))
             << UiDriverError::Utf8(ui->Describe());
         // The gallery moves each frame into place after creating it; the content follows within
-        // that move, a moment after the frame.
+        // that move, a moment after the frame. Then the frame, once shown, shows its content again.
         ASSERT_TRUE(UiDriver::WaitFor(
             [&] {
-                return FrameRect().left != 0 &&
-                       ContentRect() == FrameGeometry::FollowRect(Metrics(), FrameRect(), fScale);
+                if (FrameRect().left == 0 ||
+                    ContentRect() != FrameGeometry::FollowRect(Metrics(), FrameRect(), fScale)) {
+                    return false;
+                }
+                // Ready once the frame has shown its content again and the mouse reaches it.
+                const PixelRect content = ContentRect();
+                const HWND hAt = UiDriver::WindowAt({content.left + 2, content.top + 2});
+                return UiDriver::IsVisible(hContent) && (hAt == hContent || IsChild(hContent, hAt));
             },
             kSettleMs))
             << UiDriverError::Utf8(ui->Describe());
