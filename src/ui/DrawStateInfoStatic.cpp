@@ -1,42 +1,16 @@
 #include "ui/DrawStateInfoStatic.h"
 
-#include "ui/LabelFont.h"
 #include "ui/LabelLayout.h"
 #include "ui/LabelPaint.h"
 
-CDrawStateInfoStatic::CDrawStateInfoStatic() : m_hBkBrush(::CreateSolidBrush(RGB(255, 255, 255))) {}
-
-CDrawStateInfoStatic::~CDrawStateInfoStatic() {
-    if (m_hBkBrush != nullptr) {
-        ::DeleteObject(m_hBkBrush);
-    }
-    if (m_font != nullptr) {
-        ::DeleteObject(m_font);
-    }
-}
-
-void CDrawStateInfoStatic::SetAlign(int nAlign) {
-    m_nAlign = nAlign;
-}
+CDrawStateInfoStatic::CDrawStateInfoStatic()
+    : CSkinStatic(::CreateSolidBrush(RGB(255, 255, 255))) {}
 
 void CDrawStateInfoStatic::SetInfoTextColor(COLORREF crText) {
     m_crText = crText;
     if (m_hWnd != nullptr) {
         Invalidate(TRUE);
     }
-}
-
-void CDrawStateInfoStatic::SetBkImage(Gdiplus::Image* pImage) {
-    m_pBkImage = pImage;
-}
-
-void CDrawStateInfoStatic::SetBkRect(int nLeft, int nTop, int nRight, int nBottom) {
-    m_rcBk = {nLeft, nTop, nRight, nBottom};
-}
-
-void CDrawStateInfoStatic::SetFontSize(int nHeightChange, int nWeight) {
-    CreateDerivedFont(m_hWnd != nullptr ? ::GetParent(m_hWnd) : nullptr, nHeightChange, nWeight,
-                      &m_font);
 }
 
 void CDrawStateInfoStatic::StartAnimation() {
@@ -55,32 +29,11 @@ void CDrawStateInfoStatic::StopAnimation() {
 }
 
 LRESULT CDrawStateInfoStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_PRINTCLIENT:
-        // The same picture for PrintWindow and WM_PRINT as on the screen.
-        m_rcClient = GetClientRect();
-        PaintBuffered(reinterpret_cast<HDC>(wParam), m_rcClient, [this](HDC hDC) { Draw(hDC); });
-        return 0;
-    case WM_SETTEXT: {
-        // The static control would paint its own look straight away; store the text only and
-        // let the next paint show it our way.
-        const LRESULT result = ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
-        Invalidate(TRUE);
-        return result;
-    }
-    case WM_ENABLE:
-        // Also painted straight away by the static control, though nothing here depends on it.
-        return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
-    case WM_TIMER:
+    if (msg == WM_TIMER) {
         OnTimer(wParam);
         return Default(msg, wParam, lParam);
-    default:
-        break;
     }
-    return CStatic::WindowProc(msg, wParam, lParam);
+    return CSkinStatic::WindowProc(msg, wParam, lParam);
 }
 
 void CDrawStateInfoStatic::OnTimer(UINT_PTR nIdEvent) {
@@ -88,14 +41,6 @@ void CDrawStateInfoStatic::OnTimer(UINT_PTR nIdEvent) {
         m_nDotCount = NextDotCount(m_nDotCount);
         Invalidate(TRUE);
     }
-}
-
-void CDrawStateInfoStatic::OnPaint() {
-    PAINTSTRUCT ps{};
-    HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    m_rcClient = GetClientRect();
-    PaintBuffered(hDC, m_rcClient, [this](HDC hMem) { Draw(hMem); });
-    ::EndPaint(m_hWnd, &ps);
 }
 
 void CDrawStateInfoStatic::Draw(HDC hDC) {

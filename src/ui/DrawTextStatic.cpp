@@ -1,23 +1,10 @@
 #include "ui/DrawTextStatic.h"
 
-#include "ui/LabelFont.h"
 #include "ui/LabelLayout.h"
 #include "ui/LabelPaint.h"
 
-CDrawTextStatic::CDrawTextStatic() = default;
-
-CDrawTextStatic::~CDrawTextStatic() {
-    if (m_hBkBrush != nullptr) {
-        ::DeleteObject(m_hBkBrush);
-    }
-    if (m_font != nullptr) {
-        ::DeleteObject(m_font);
-    }
-}
-
-void CDrawTextStatic::SetAlign(int nAlign) {
-    m_nAlign = nAlign;
-}
+// The fill brush is made at the first paint, from the colour of that moment.
+CDrawTextStatic::CDrawTextStatic() : CSkinStatic(nullptr) {}
 
 void CDrawTextStatic::SetTextColors(COLORREF crText, COLORREF crHover) {
     m_crText = crText;
@@ -26,19 +13,6 @@ void CDrawTextStatic::SetTextColors(COLORREF crText, COLORREF crHover) {
 
 void CDrawTextStatic::SetBkColor(COLORREF crBk) {
     m_crBk = crBk;
-}
-
-void CDrawTextStatic::SetBkImage(Gdiplus::Image* pImage) {
-    m_pBkImage = pImage;
-}
-
-void CDrawTextStatic::SetBkRect(int nLeft, int nTop, int nRight, int nBottom) {
-    m_rcBk = {nLeft, nTop, nRight, nBottom};
-}
-
-void CDrawTextStatic::SetFontSize(int nHeightChange, int nWeight) {
-    CreateDerivedFont(m_hWnd != nullptr ? ::GetParent(m_hWnd) : nullptr, nHeightChange, nWeight,
-                      &m_font);
 }
 
 void CDrawTextStatic::UpdateHover(POINT ptScreen) {
@@ -58,40 +32,6 @@ BOOL CDrawTextStatic::HitTest(POINT ptScreen) const {
     }
     const RECT rc = GetWindowRect();
     return ::PtInRect(&rc, ptScreen);
-}
-
-LRESULT CDrawTextStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_PRINTCLIENT:
-        // The same picture for PrintWindow and WM_PRINT as on the screen.
-        m_rcClient = GetClientRect();
-        PaintBuffered(reinterpret_cast<HDC>(wParam), m_rcClient, [this](HDC hDC) { Draw(hDC); });
-        return 0;
-    case WM_SETTEXT: {
-        // The static control would paint its own look straight away; store the text only and
-        // let the next paint show it our way.
-        const LRESULT result = ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
-        Invalidate(TRUE);
-        return result;
-    }
-    case WM_ENABLE:
-        // Also painted straight away by the static control, though nothing here depends on it.
-        return ::DefWindowProcW(m_hWnd, msg, wParam, lParam);
-    default:
-        break;
-    }
-    return CStatic::WindowProc(msg, wParam, lParam);
-}
-
-void CDrawTextStatic::OnPaint() {
-    PAINTSTRUCT ps{};
-    HDC hDC = ::BeginPaint(m_hWnd, &ps);
-    m_rcClient = GetClientRect();
-    PaintBuffered(hDC, m_rcClient, [this](HDC hMem) { Draw(hMem); });
-    ::EndPaint(m_hWnd, &ps);
 }
 
 void CDrawTextStatic::Draw(HDC hDC) {

@@ -4,6 +4,7 @@ list(APPEND KELVANE_WIN_SOURCES
     ui/DrawTextStatic.cpp
     ui/LabelFont.cpp
     ui/LabelPaint.cpp
+    ui/SkinStatic.cpp
 )
 list(APPEND KELVANE_CORE_SOURCES
     ui/LabelLayout.cpp

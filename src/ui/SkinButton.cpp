@@ -1,0 +1,120 @@
+#include "ui/SkinButton.h"
+
+#include "ui/PngResource.h"
+
+namespace {
+
+constexpr DWORD kHoverTime = 10; // ms after entering before the hover image shows
+
+} // namespace
+
+CSkinButton::CSkinButton() : m_hBkBrush(CreateSolidBrush(RGB(255, 255, 255))) {}
+
+CSkinButton::~CSkinButton() {
+    FreeImages();
+    DeleteObject(m_hBkBrush);
+}
+
+void CSkinButton::SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
+    // A second call must not leak the first set.
+    FreeImages();
+    const UINT ids[] = {nNormal, nHover, nPressed, nDisabled};
+    for (int i = 0; i < 4; ++i) {
+        LoadPngResource(&m_pImages[i], ids[i]);
+    }
+}
+
+void CSkinButton::FreeImages() {
+    for (Gdiplus::Image*& pImage : m_pImages) {
+        delete pImage;
+        pImage = nullptr;
+    }
+}
+
+void CSkinButton::SetBkImage(Gdiplus::Image* pImage) {
+    m_pBkImage = pImage;
+}
+
+void CSkinButton::SetBkRect(int left, int top, int right, int bottom) {
+    m_rcBk = {left, top, right, bottom};
+}
+
+bool CSkinButton::CountsAt(LPARAM) const {
+    return true;
+}
+
+bool CSkinButton::HasAllImages() const {
+    for (Gdiplus::Image* pImage : m_pImages) {
+        if (pImage == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Gdiplus::Image* CSkinButton::CurrentImage(ButtonImage* pWhich) const {
+    const ButtonImage image = ButtonState::ImageFor(m_nState, IsWindowEnabled() != FALSE);
+    if (pWhich != nullptr) {
+        *pWhich = image;
+    }
+    return m_pImages[static_cast<int>(image)];
+}
+
+LRESULT CSkinButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_MOUSEMOVE: {
+        const LRESULT result = Default(msg, wParam, lParam);
+        OnMouseMove();
+        return result;
+    }
+    case WM_MOUSEHOVER:
+    case WM_LBUTTONUP:
+        OnPointerEvent(ButtonEvent::Hover, lParam);
+        return Default(msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        OnPointerEvent(ButtonEvent::Press, lParam);
+        return Default(msg, wParam, lParam);
+    case WM_MOUSELEAVE: {
+        const LRESULT result = Default(msg, wParam, lParam);
+        OnMouseLeave();
+        return result;
+    }
+    default:
+        break;
+    }
+    return CButton::WindowProc(msg, wParam, lParam);
+}
+
+void CSkinButton::OnMouseMove() {
+    if (!IsWindowEnabled()) {
+        return;
+    }
+    if (m_bTracking) {
+        // A request made while the pointer was already elsewhere can be dropped without a
+        // leave message (Wine does so); then the button would never track again.
+        TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
+        if (!TrackMouseEvent(&query) ||
+            (query.hwndTrack == m_hWnd && (query.dwFlags & TME_LEAVE))) {
+            return;
+        }
+    }
+    TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, m_hWnd, kHoverTime};
+    if (TrackMouseEvent(&track)) {
+        m_bTracking = TRUE;
+    }
+}
+
+void CSkinButton::OnPointerEvent(ButtonEvent event, LPARAM lParam) {
+    ChangeState(ButtonState::Next(m_nState, event, IsWindowEnabled() != FALSE, CountsAt(lParam)));
+}
+
+void CSkinButton::OnMouseLeave() {
+    ChangeState(ButtonState::Next(m_nState, ButtonEvent::Leave, IsWindowEnabled() != FALSE));
+    m_bTracking = FALSE;
+}
+
+void CSkinButton::ChangeState(int nState) {
+    if (m_nState.exchange(nState) != nState) {
+        Invalidate(TRUE);
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "framework/Button.h"
+#include "ui/ButtonState.h"
+
+#include <windows.h>
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <atomic>
+#include <string>
+
+// What both image buttons share: four owned state images over a patch of the parent's
+// background, and the pointer tracking that picks the state. Clicks reach the parent as
+// BN_CLICKED; the buttons only draw and track.
+class CSkinButton : public CButton {
+public:
+    CSkinButton();
+    ~CSkinButton() override;
+
+    // Loads the four state images (normal, hover, pressed, disabled) from PNG resources.
+    void SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled);
+    // Deletes the state images; the owner calls it when its window is destroyed.
+    void FreeImages();
+    // The parent's background (not owned) and the patch of it behind the button.
+    void SetBkImage(Gdiplus::Image* pImage);
+    void SetBkRect(int left, int top, int right, int bottom);
+
+    Gdiplus::Image* m_pBkImage = nullptr;
+    RECT m_rcBk{};
+    // Indexed by ButtonImage; owned.
+    Gdiplus::Image* m_pImages[4] = {};
+    std::atomic<int> m_nState{BUTTON_STATE_NORMAL};
+    BOOL m_bTracking = FALSE;
+    std::wstring m_strText;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Whether a hover or press at this client point counts; the large buttons ask.
+    virtual bool CountsAt(LPARAM lParam) const;
+    bool HasAllImages() const;
+    // The image the current state and the window's enabled state call for.
+    Gdiplus::Image* CurrentImage(ButtonImage* pWhich = nullptr) const;
+
+    HBRUSH m_hBkBrush;
+
+private:
+    void OnMouseMove();
+    void OnPointerEvent(ButtonEvent event, LPARAM lParam);
+    void OnMouseLeave();
+    void ChangeState(int nState);
+};
