@@ -4,6 +4,8 @@
 #include "UiDriver.h"
 #include "UiProcess.h"
 
+#include "SkinTestSupport.h"
+
 #include "WinTestSupport.h"
 #include "resource.h"
 #include "ui/FrameGeometry.h"
@@ -24,22 +26,10 @@ constexpr DWORD kStartMs = 30000;
 constexpr DWORD kReactMs = 5000;
 constexpr int kLargeMargin = 12; // the page's margins of 1018, design pixels
 
-float ScreenScale() {
-    HDC hDC = GetDC(nullptr);
-    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
-    ReleaseDC(nullptr, hDC);
-    return FrameGeometry::ScaleForDpi(nDpi);
-}
-
 std::wstring Environment(const wchar_t* pName) {
     wchar_t value[MAX_PATH] = {};
     const DWORD n = GetEnvironmentVariableW(pName, value, MAX_PATH);
     return n > 0 && n < MAX_PATH ? std::wstring(value) : std::wstring();
-}
-
-std::wstring Artifact(const std::wstring& name) {
-    const std::wstring folder = Environment(L"KELVANE_E2E_ARTIFACTS");
-    return (folder.empty() ? FolderOf(ThisProgram()) : folder) + L"\\" + name;
 }
 
 int Difference(COLORREF a, COLORREF b) {

@@ -3,17 +3,14 @@
 #include "UiDriver.h"
 #include "UiProcess.h"
 
+#include "SkinTestSupport.h"
+
 #include "WinTestSupport.h"
 #include "ui/FrameGeometry.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-// Found by argument-dependent lookup, so beside the type.
-void PrintTo(const PixelRect& rc, std::ostream* os) {
-    *os << "(" << rc.left << "," << rc.top << ")-(" << rc.right << "," << rc.bottom << ")";
-}
 
 namespace {
 
@@ -28,23 +25,6 @@ const Pair kPairs[] = {{L"shell", kShellPair},
                        {L"prompt", kPromptPair},
                        {L"working", kExecutePromptPair},
                        {L"feedback", kFeedbackPair}};
-
-PixelRect ToPixels(const RECT& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
-float ScreenScale() {
-    HDC hDC = GetDC(nullptr);
-    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
-    ReleaseDC(nullptr, hDC);
-    return FrameGeometry::ScaleForDpi(nDpi);
-}
-
-std::wstring Artifact(const std::wstring& name) {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableW(L"KELVANE_E2E_ARTIFACTS", folder, MAX_PATH);
-    return (n > 0 && n < MAX_PATH ? std::wstring(folder) : FolderOf(ThisProgram())) + L"\\" + name;
-}
 
 void PrintTo(const Pair& pair, std::ostream* os) {
     *os << (pair.metrics.nFrameWidth) << "x" << pair.metrics.nFrameHeight;
@@ -64,17 +44,10 @@ protected:
         ui = std::make_unique<UiDriver>(process->Id());
         ASSERT_TRUE(UiDriver::WaitFor(
             [&] {
-                for (HWND hWnd : ui->Windows()) {
-                    if (UiDriver::Owner(hWnd) == nullptr) {
-                        hFrame = hWnd;
-                    }
-                }
-                for (HWND hWnd : ui->Windows()) {
-                    if (hFrame != nullptr && UiDriver::Owner(hWnd) == hFrame) {
-                        hContent = hWnd;
-                    }
-                }
-                return hFrame != nullptr && hContent != nullptr;
+                const SkinWindow window = FindSkinWindow(*ui);
+                hFrame = window.hFrame;
+                hContent = window.hContent;
+                return hContent != nullptr;
             },
             kStartMs))
             << UiDriverError::Utf8(ui->Describe());

@@ -4,6 +4,8 @@
 #include "UiDriver.h"
 #include "UiProcess.h"
 
+#include "SkinTestSupport.h"
+
 #include "WinTestSupport.h"
 #include "res/resource.h"
 #include "ui/FrameGeometry.h"
@@ -17,10 +19,6 @@
 #include <string>
 #include <vector>
 
-static void PrintTo(const PixelRect& rc, std::ostream* os) {
-    *os << "(" << rc.left << "," << rc.top << ")-(" << rc.right << "," << rc.bottom << ")";
-}
-
 namespace {
 
 constexpr DWORD kStartMs = 30000;
@@ -33,25 +31,8 @@ const std::wstring kLongText =
     L"设置任务栏大小成功,设置后需要重启电脑生效,是否重启电脑？请保存好数据，确定要运行吗？"
     L"The new size takes effect after a restart.";
 
-PixelRect ToPixels(const RECT& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
-float ScreenScale() {
-    HDC hDC = GetDC(nullptr);
-    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
-    ReleaseDC(nullptr, hDC);
-    return FrameGeometry::ScaleForDpi(nDpi);
-}
-
 int Dpi(float fScale) {
     return static_cast<int>(fScale * 96.0f + 0.5f);
-}
-
-std::wstring Artifact(const std::wstring& name) {
-    wchar_t folder[MAX_PATH] = {};
-    const DWORD n = GetEnvironmentVariableW(L"KELVANE_E2E_ARTIFACTS", folder, MAX_PATH);
-    return (n > 0 && n < MAX_PATH ? std::wstring(folder) : FolderOf(ThisProgram())) + L"\\" + name;
 }
 
 std::wstring Quoted(const std::wstring& text) {
@@ -153,17 +134,10 @@ protected:
         hFrame = hContent = nullptr;
         ASSERT_TRUE(UiDriver::WaitFor(
             [&] {
-                for (HWND hWnd : ui->Windows()) {
-                    if (UiDriver::Owner(hWnd) == nullptr) {
-                        hFrame = hWnd;
-                    }
-                }
-                for (HWND hWnd : ui->Windows()) {
-                    if (hFrame != nullptr && UiDriver::Owner(hWnd) == hFrame) {
-                        hContent = hWnd;
-                    }
-                }
-                return hFrame != nullptr && hContent != nullptr;
+                const SkinWindow window = FindSkinWindow(*ui);
+                hFrame = window.hFrame;
+                hContent = window.hContent;
+                return hContent != nullptr;
             },
             kStartMs))
             << UiDriverError::Utf8(ui->Describe());
