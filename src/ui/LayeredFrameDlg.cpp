@@ -110,6 +110,11 @@ LRESULT CLayeredFrameDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            PostMessage(WM_RESTACK_CONTENT);
+        }
+        return CDialog::WindowProc(msg, wParam, lParam);
     case WM_RESTACK_CONTENT:
         OnRestackContent();
         return 0;
@@ -132,13 +137,17 @@ void CLayeredFrameDlg::OnMove() {
 }
 
 void CLayeredFrameDlg::OnRestackContent() {
-    // The content is shown before its frame. Under Wine the frame's later show leaves the mouse
-    // hitting the frame through the content (although the stacking order reads right), so
-    // clicks and drags never reach the content; showing it again once the frame is up mends it.
-    if (m_pChildDlg != nullptr && IsWindow(m_pChildDlg->m_hWnd) && IsWindowVisible()) {
-        m_pChildDlg->ShowWindow(SW_HIDE);
-        m_pChildDlg->ShowWindow(SW_SHOW);
+    // The content is shown before its frame. Under Wine the frame's later show, and any later
+    // activation of the frame, leave the mouse hitting the frame through the content (although
+    // the stacking order reads right), so clicks and drags never reach the content. Showing the
+    // content again mends it and hands it the activation; once it has that, there is nothing
+    // to mend (and its own hide would activate the frame and start over).
+    if (m_pChildDlg == nullptr || !IsWindow(m_pChildDlg->m_hWnd) || !IsWindowVisible() ||
+        ::GetActiveWindow() != m_hWnd) {
+        return;
     }
+    m_pChildDlg->ShowWindow(SW_HIDE);
+    m_pChildDlg->ShowWindow(SW_SHOW);
 }
 
 void CLayeredFrameDlg::OnDestroy() {

@@ -161,6 +161,23 @@ TEST_P(GalleryPair, ButtonCornerOfTheBandDoesNotDrag) {
     EXPECT_EQ(ContentRect(), start);
 }
 
+TEST_P(GalleryPair, ActivatingTheFrameKeepsTheContentInReach) {
+    // As a click on the frame's visible edge or a switch back to the window would; the
+    // content takes the activation back.
+    ui->BringToForeground(hFrame);
+    EXPECT_TRUE(
+        UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; }, kSettleMs));
+    const PixelRect content = ContentRect();
+    const POINT inside{content.left + 2, content.top + 2};
+    EXPECT_TRUE(UiDriver::WaitFor(
+        [&] {
+            const HWND hAt = UiDriver::WindowAt(inside);
+            return hAt == hContent || IsChild(hContent, hAt);
+        },
+        kSettleMs));
+    EXPECT_TRUE(UiDriver::IsVisible(hContent));
+}
+
 TEST_P(GalleryPair, EscapeAndEnterChangeNothing) {
     const PixelRect frame = FrameRect();
     for (WORD vk : {VK_ESCAPE, VK_RETURN}) {
