@@ -1,7 +1,7 @@
 #include "ui/DrawStateInfoStatic.h"
 
 #include "ui/LabelLayout.h"
-#include "ui/LabelPaint.h"
+#include "ui/SkinPaint.h"
 
 CDrawStateInfoStatic::CDrawStateInfoStatic()
     : CSkinStatic(::CreateSolidBrush(RGB(255, 255, 255))) {}

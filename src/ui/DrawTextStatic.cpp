@@ -1,7 +1,7 @@
 #include "ui/DrawTextStatic.h"
 
 #include "ui/LabelLayout.h"
-#include "ui/LabelPaint.h"
+#include "ui/SkinPaint.h"
 
 // The fill brush is made at the first paint, from the colour of that moment.
 CDrawTextStatic::CDrawTextStatic() : CSkinStatic(nullptr) {}

@@ -1,6 +1,7 @@
 #include "ui/SkinButton.h"
 
 #include "ui/PngResource.h"
+#include "ui/SkinPaint.h"
 
 namespace {
 
@@ -58,6 +59,33 @@ Gdiplus::Image* CSkinButton::CurrentImage(ButtonImage* pWhich) const {
         *pWhich = image;
     }
     return m_pImages[static_cast<int>(image)];
+}
+
+void CSkinButton::Compose(HDC hDC, const RECT& rc, Gdiplus::Image* pImage, const PixelRect& source,
+                          COLORREF crCaption) {
+    PaintBuffered(hDC, rc, [&](HDC hMemDC) {
+        RECT rcFill = rc;
+        FillRect(hMemDC, &rcFill, m_hBkBrush);
+        SetBkMode(hMemDC, TRANSPARENT);
+        DrawImagePatch(hMemDC, m_pBkImage, m_rcBk, rc);
+        if (pImage != nullptr) {
+            Gdiplus::Graphics graphics(hMemDC);
+            graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
+            graphics.DrawImage(pImage, Gdiplus::Rect(0, 0, rc.right, rc.bottom), source.left,
+                               source.top, source.Width(), source.Height(), Gdiplus::UnitPixel);
+        }
+        if (!m_strText.empty()) {
+            auto hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+            HGDIOBJ hOldFont = hFont != nullptr ? SelectObject(hMemDC, hFont) : nullptr;
+            SetTextColor(hMemDC, crCaption);
+            RECT rcText = rc;
+            DrawTextW(hMemDC, m_strText.c_str(), -1, &rcText,
+                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            if (hOldFont != nullptr) {
+                SelectObject(hMemDC, hOldFont);
+            }
+        }
+    });
 }
 
 LRESULT CSkinButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 
 #include "framework/Button.h"
 #include "ui/ButtonState.h"
+#include "ui/FrameGeometry.h"
 
 #include <windows.h>
 
@@ -43,6 +44,10 @@ protected:
     bool HasAllImages() const;
     // The image the current state and the window's enabled state call for.
     Gdiplus::Image* CurrentImage(ButtonImage* pWhich = nullptr) const;
+    // Composes the button off-screen in rc's size (white, the background patch, the source
+    // rectangle of pImage, the caption in crCaption) and copies it to hDC in one BitBlt.
+    void Compose(HDC hDC, const RECT& rc, Gdiplus::Image* pImage, const PixelRect& source,
+                 COLORREF crCaption);
 
     HBRUSH m_hBkBrush;
 

@@ -1,7 +1,7 @@
 #include "ui/SkinStatic.h"
 
 #include "ui/LabelFont.h"
-#include "ui/LabelPaint.h"
+#include "ui/SkinPaint.h"
 
 CSkinStatic::CSkinStatic(HBRUSH hBkBrush) : m_hBkBrush(hBkBrush) {}
 

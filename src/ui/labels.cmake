@@ -3,7 +3,7 @@ list(APPEND KELVANE_WIN_SOURCES
     ui/DrawStateInfoStatic.cpp
     ui/DrawTextStatic.cpp
     ui/LabelFont.cpp
-    ui/LabelPaint.cpp
+    ui/SkinPaint.cpp
     ui/SkinStatic.cpp
 )
 list(APPEND KELVANE_CORE_SOURCES

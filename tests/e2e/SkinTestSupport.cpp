@@ -40,3 +40,25 @@ SkinWindow FindSkinWindow(const UiDriver& ui) {
     }
     return found;
 }
+
+SkinWindow WaitForSkinWindow(const UiDriver& ui, DWORD timeoutMs) {
+    SkinWindow found;
+    UiDriver::WaitFor(
+        [&] {
+            found = FindSkinWindow(ui);
+            return found.hContent != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+bool IsSettled(const SkinWindow& window, const FramePairMetrics& pair, float fScale) {
+    const PixelRect content = ToPixels(UiDriver::ScreenRect(window.hContent));
+    if (content !=
+        FrameGeometry::FollowRect(pair, ToPixels(UiDriver::ScreenRect(window.hFrame)), fScale)) {
+        return false;
+    }
+    const HWND hAt = UiDriver::WindowAt({content.left + 2, content.top + 2});
+    return UiDriver::IsVisible(window.hContent) &&
+           (hAt == window.hContent || IsChild(window.hContent, hAt));
+}

@@ -28,3 +28,8 @@ struct SkinWindow {
     HWND hContent = nullptr;
 };
 SkinWindow FindSkinWindow(const UiDriver& ui);
+// Waits up to timeoutMs for the program's skinned window; null handles on time-out.
+SkinWindow WaitForSkinWindow(const UiDriver& ui, DWORD timeoutMs);
+// The content has followed its frame to where the frame stands, is shown and the mouse reaches
+// it (the frame shows its content once more right after it appears).
+bool IsSettled(const SkinWindow& window, const FramePairMetrics& pair, float fScale);

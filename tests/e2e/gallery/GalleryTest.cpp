@@ -42,28 +42,14 @@ protected:
             {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
         process = std::make_unique<UiProcess>(exe, GetParam().name, FolderOf(exe), desktop->Name());
         ui = std::make_unique<UiDriver>(process->Id());
-        ASSERT_TRUE(UiDriver::WaitFor(
-            [&] {
-                const SkinWindow window = FindSkinWindow(*ui);
-                hFrame = window.hFrame;
-                hContent = window.hContent;
-                return hContent != nullptr;
-            },
-            kStartMs))
-            << UiDriverError::Utf8(ui->Describe());
+        const SkinWindow window = WaitForSkinWindow(*ui, kStartMs);
+        hFrame = window.hFrame;
+        hContent = window.hContent;
+        ASSERT_NE(hContent, nullptr) << UiDriverError::Utf8(ui->Describe());
         // The gallery moves each frame into place after creating it; the content follows within
-        // that move, a moment after the frame. Then the frame, once shown, shows its content again.
+        // that move, a moment after the frame.
         ASSERT_TRUE(UiDriver::WaitFor(
-            [&] {
-                if (FrameRect().left == 0 ||
-                    ContentRect() != FrameGeometry::FollowRect(Metrics(), FrameRect(), fScale)) {
-                    return false;
-                }
-                // Ready once the frame has shown its content again and the mouse reaches it.
-                const PixelRect content = ContentRect();
-                const HWND hAt = UiDriver::WindowAt({content.left + 2, content.top + 2});
-                return UiDriver::IsVisible(hContent) && (hAt == hContent || IsChild(hContent, hAt));
-            },
+            [&] { return FrameRect().left != 0 && IsSettled(window, Metrics(), fScale); },
             kSettleMs))
             << UiDriverError::Utf8(ui->Describe());
     }

@@ -131,32 +131,16 @@ protected:
         const std::wstring exe = FolderOf(ThisProgram()) + L"\\PromptHost.exe";
         host = std::make_unique<UiProcess>(exe, arguments, FolderOf(exe), desktop->Name());
         ui = std::make_unique<UiDriver>(host->Id());
-        hFrame = hContent = nullptr;
-        ASSERT_TRUE(UiDriver::WaitFor(
-            [&] {
-                const SkinWindow window = FindSkinWindow(*ui);
-                hFrame = window.hFrame;
-                hContent = window.hContent;
-                return hContent != nullptr;
-            },
-            kStartMs))
-            << UiDriverError::Utf8(ui->Describe());
-        // Centred after creation: wait until the content has followed the frame there.
-        ASSERT_TRUE(UiDriver::WaitFor(
-            [&] {
-                return ContentRect() == FrameGeometry::FollowRect(Metrics(), FrameRect(), fScale);
-            },
-            kSettleMs));
-        // The content is shown once more over the frame right after the frame appears; the
-        // system may already count it on top before that, so give the second show its moment.
-        const auto onTop = [&] {
-            const PixelRect rc = ContentRect();
-            HWND hAt = UiDriver::WindowAt({(rc.left + rc.right) / 2, rc.top + 2});
-            return UiDriver::IsVisible(hContent) && (hAt == hContent || IsChild(hContent, hAt));
-        };
-        ASSERT_TRUE(UiDriver::WaitFor(onTop, kSettleMs)) << UiDriverError::Utf8(ui->Describe());
+        const SkinWindow window = WaitForSkinWindow(*ui, kStartMs);
+        hFrame = window.hFrame;
+        hContent = window.hContent;
+        ASSERT_NE(hContent, nullptr) << UiDriverError::Utf8(ui->Describe());
+        // Centred after creation; the system may count the content on top before the frame has
+        // shown it again, so give that second show its moment.
+        const auto settled = [&] { return IsSettled(window, Metrics(), fScale); };
+        ASSERT_TRUE(UiDriver::WaitFor(settled, kSettleMs)) << UiDriverError::Utf8(ui->Describe());
         Sleep(500);
-        ASSERT_TRUE(UiDriver::WaitFor(onTop, kSettleMs)) << UiDriverError::Utf8(ui->Describe());
+        ASSERT_TRUE(UiDriver::WaitFor(settled, kSettleMs)) << UiDriverError::Utf8(ui->Describe());
     }
     void StartPrompt(int nType, const std::wstring& text) {
         Start(L"prompt " + std::to_wstring(nType) + L" " + Quoted(text));

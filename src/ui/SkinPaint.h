@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-// Drawing steps the two labels share.
+// Drawing steps the skinned controls share.
 
 // Composes a client area of rcClient's size in a memory bitmap with draw, then copies it to
 // hTarget in one BitBlt, so repeated repaints do not flicker.

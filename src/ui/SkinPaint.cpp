@@ -1,4 +1,4 @@
-#include "ui/LabelPaint.h"
+#include "ui/SkinPaint.h"
 
 void PaintBuffered(HDC hTarget, const RECT& rcClient, const std::function<void(HDC)>& draw) {
     const int nWidth = rcClient.right;
