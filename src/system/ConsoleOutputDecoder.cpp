@@ -60,9 +60,13 @@ std::string_view ConsoleOutputDecoder::TakeChunk(std::size_t bytesRead) {
 }
 
 std::string_view ConsoleOutputDecoder::TakeRemainder() {
-    if (!m_bHoldPending) {
-        return {};
+    if (m_bHoldPending) {
+        m_bHoldPending = false;
+        return {m_buffer.data() + m_nHoldFrom, 1};
     }
-    m_bHoldPending = false;
-    return {m_buffer.data() + m_nHoldFrom, 1};
+    // The reader asked for the next buffer before it learnt that no data was left: the byte
+    // held back already stands in front of that buffer.
+    const std::size_t nHeld = m_nHeld;
+    m_nHeld = 0;
+    return {m_buffer.data(), nHeld};
 }

@@ -24,7 +24,8 @@ public:
     std::span<char> NextReadBuffer();
     // The bytes of the chunk just read that are ready for conversion.
     std::string_view TakeChunk(std::size_t bytesRead);
-    // At end of data: a lead byte still held back, or nothing.
+    // At end of data, whether or not NextReadBuffer was asked for once more: a lead byte still
+    // held back, or nothing.
     std::string_view TakeRemainder();
 
 private:

@@ -15,8 +15,9 @@ LeadByteTable Gbk() {
     return ConsoleOutputDecoder::LeadBytesFromRanges(kGbkRanges, sizeof(kGbkRanges));
 }
 
-// Feeds the stream in reads of the given sizes and returns what would be converted, with the
-// runs joined by '|' where each conversion would start anew.
+// Feeds the stream in reads of the given sizes, in the console runner's order (a buffer is asked
+// for before every read, the last one finding the end), and returns what would be converted,
+// with the runs joined by '|' where each conversion would start anew.
 struct Fed {
     std::string text;
     std::string runs;
@@ -36,6 +37,7 @@ Fed Feed(ConsoleOutputDecoder& decoder, const std::string& stream,
         fed.text.append(run);
         fed.runs.append(run).append("|");
     }
+    decoder.NextReadBuffer();
     const std::string_view rest = decoder.TakeRemainder();
     fed.text.append(rest);
     fed.runs.append(rest);
