@@ -114,6 +114,35 @@ void XorBlock(unsigned char* target, const unsigned char* a, const unsigned char
     }
 }
 
+// The rounds of one block with round tables tables, final S-box box and round keys rk. Row r of
+// the state comes from column c + r × nShift: 1 for the cipher's shift to the left, 3 (that
+// is, one to the right) for the inverse cipher's.
+void RunRounds(const unsigned char* in, unsigned char* out, const std::array<Table, 4>& tables,
+               const std::array<unsigned char, 256>& box, const std::uint32_t* rk, int nRounds,
+               int nShift) {
+    const auto column = [nShift](int c, int r) { return (c + r * nShift) % 4; };
+    std::uint32_t s[4];
+    for (int c = 0; c < 4; ++c) {
+        s[c] = LoadWord(in + 4 * c) ^ rk[c];
+    }
+    for (int round = 1; round < nRounds; ++round) {
+        rk += 4;
+        std::uint32_t t[4];
+        for (int c = 0; c < 4; ++c) {
+            t[c] = tables[0][Byte(s[c], 0)] ^ tables[1][Byte(s[column(c, 1)], 1)] ^
+                   tables[2][Byte(s[column(c, 2)], 2)] ^ tables[3][Byte(s[column(c, 3)], 3)] ^
+                   rk[c];
+        }
+        std::memcpy(s, t, sizeof(s));
+    }
+    rk += 4;
+    for (int c = 0; c < 4; ++c) {
+        const std::uint32_t w = Word(box[Byte(s[c], 0)], box[Byte(s[column(c, 1)], 1)],
+                                     box[Byte(s[column(c, 2)], 2)], box[Byte(s[column(c, 3)], 3)]);
+        StoreWord(w ^ rk[c], out + 4 * c);
+    }
+}
+
 // The counter is a little-endian integer: byte 0 is the least significant.
 void IncrementCounter(unsigned char* counter) {
     for (std::size_t i = 0; i < CAesCipher::kBlockBytes; ++i) {
@@ -174,58 +203,16 @@ void CAesCipher::SetCounter(const unsigned char* counter) {
 }
 
 void CAesCipher::EncryptBlock(const unsigned char* in, unsigned char* out) const {
-    if (!m_bKeyReady) {
-        return;
-    }
-    const auto& te = kTables.forward;
-    const std::uint32_t* rk = m_encSchedule;
-    std::uint32_t s[4];
-    for (int c = 0; c < 4; ++c) {
-        s[c] = LoadWord(in + 4 * c) ^ rk[c];
-    }
-    for (int round = 1; round < m_nRounds; ++round) {
-        rk += 4;
-        std::uint32_t t[4];
-        for (int c = 0; c < 4; ++c) {
-            t[c] = te[0][Byte(s[c], 0)] ^ te[1][Byte(s[(c + 1) % 4], 1)] ^
-                   te[2][Byte(s[(c + 2) % 4], 2)] ^ te[3][Byte(s[(c + 3) % 4], 3)] ^ rk[c];
-        }
-        std::memcpy(s, t, sizeof(s));
-    }
-    rk += 4;
-    const auto& sb = kTables.sbox;
-    for (int c = 0; c < 4; ++c) {
-        const std::uint32_t w = Word(sb[Byte(s[c], 0)], sb[Byte(s[(c + 1) % 4], 1)],
-                                     sb[Byte(s[(c + 2) % 4], 2)], sb[Byte(s[(c + 3) % 4], 3)]);
-        StoreWord(w ^ rk[c], out + 4 * c);
+    if (m_bKeyReady) {
+        RunRounds(in, out, kTables.forward, kTables.sbox, m_encSchedule, m_nRounds, 1);
     }
 }
 
 void CAesCipher::DecryptBlock(const unsigned char* in, unsigned char* out) const {
-    if (!m_bKeyReady) {
-        return;
-    }
-    const auto& td = kTables.inverse;
-    const std::uint32_t* rk = m_decSchedule;
-    std::uint32_t s[4];
-    for (int c = 0; c < 4; ++c) {
-        s[c] = LoadWord(in + 4 * c) ^ rk[c];
-    }
-    for (int round = 1; round < m_nRounds; ++round) {
-        rk += 4;
-        std::uint32_t t[4];
-        for (int c = 0; c < 4; ++c) {
-            t[c] = td[0][Byte(s[c], 0)] ^ td[1][Byte(s[(c + 3) % 4], 1)] ^
-                   td[2][Byte(s[(c + 2) % 4], 2)] ^ td[3][Byte(s[(c + 1) % 4], 3)] ^ rk[c];
-        }
-        std::memcpy(s, t, sizeof(s));
-    }
-    rk += 4;
-    const auto& isb = kTables.invSbox;
-    for (int c = 0; c < 4; ++c) {
-        const std::uint32_t w = Word(isb[Byte(s[c], 0)], isb[Byte(s[(c + 3) % 4], 1)],
-                                     isb[Byte(s[(c + 2) % 4], 2)], isb[Byte(s[(c + 1) % 4], 3)]);
-        StoreWord(w ^ rk[c], out + 4 * c);
+    // The equivalent inverse cipher: the cipher's shape with the inverse tables, the schedule
+    // in decryption order and the rows shifted the other way.
+    if (m_bKeyReady) {
+        RunRounds(in, out, kTables.inverse, kTables.invSbox, m_decSchedule, m_nRounds, 3);
     }
 }
 
