@@ -12,6 +12,9 @@ if(WIN32)
         set(KELVANE_ARCH amd64)
     else()
         set(KELVANE_ARCH x86)
+        # IEEE single and double as on the other trees (every Windows 11 processor has SSE2);
+        # ui/FrameGeometry.h refuses to compile without it.
+        add_compile_options(-msse2 -mfpmath=sse)
     endif()
 endif()
 

@@ -28,6 +28,16 @@ TEST(FrameGeometry, ScaleFollowsTheVerticalDpiAboveOneHundred) {
     EXPECT_EQ(FrameGeometry::ScaleForDpi(144), 1.5f);
 }
 
+TEST(FrameGeometry, InexactScalesTruncateTheSinglePrecisionProduct) {
+    // 112 dpi: s is 7/6 rounded down to a float, and 6 × s rounds up to exactly 7 in single
+    // precision; kept in extended precision (x87) it would truncate to 6.
+    const float s = FrameGeometry::ScaleForDpi(112);
+    EXPECT_EQ(FrameGeometry::Scale(6, s), 7);
+    EXPECT_EQ(FrameGeometry::Scale(410, s), 478);
+    EXPECT_EQ(FrameGeometry::FollowRect(kShellPair, {0, 0, 478, 712}, s),
+              (PixelRect{5, 4, 473, 704}));
+}
+
 TEST(FrameGeometry, FramesAndContentsOfAllFourPairs) {
     struct Case {
         const FramePairMetrics& pair;
