@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include "framework/WinApp.h"
+
 CDialog::CDialog(UINT nTemplateId, CWnd* pParent)
     : m_nTemplateId(nTemplateId), m_pParent(pParent) {}
 
@@ -49,8 +51,21 @@ BOOL CDialog::Create(UINT nTemplateId, CWnd* pParent) {
     return CreateFromTemplate(m_pParent != nullptr ? m_pParent->m_hWnd : nullptr) != nullptr;
 }
 
+HWND CDialog::ModalOwner() const {
+    if (m_pParent != nullptr) {
+        return m_pParent->m_hWnd;
+    }
+    CWinApp* pApp = CWinApp::Current();
+    CWnd* pMain = pApp != nullptr ? pApp->m_pMainWnd : nullptr;
+    // The main window itself runs without an owner.
+    if (pMain == nullptr || pMain == this || !IsWindow(pMain->m_hWnd)) {
+        return nullptr;
+    }
+    return pMain->m_hWnd;
+}
+
 INT_PTR CDialog::DoModal() {
-    HWND hOwner = m_pParent != nullptr ? m_pParent->m_hWnd : nullptr;
+    HWND hOwner = ModalOwner();
     const bool bDisableOwner = hOwner != nullptr && ::IsWindowEnabled(hOwner);
     if (bDisableOwner) {
         ::EnableWindow(hOwner, FALSE);
@@ -125,8 +140,11 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
 }
 
 BOOL CDialog::OnInitDialog() {
+    DoDataExchange();
     return TRUE;
 }
+
+void CDialog::DoDataExchange() {}
 
 void CDialog::OnOK() {
     EndDialog(IDOK);

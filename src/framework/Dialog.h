@@ -3,7 +3,9 @@
 #include "framework/Wnd.h"
 
 // A dialog from a resource template: modeless through Create, modal through DoModal, whose own
-// message loop lets PreTranslateMessage see every message for the dialog and its children.
+// message loop lets PreTranslateMessage see every message for the dialog and its children. A
+// modal dialog without a parent is owned by the application's main window: centred over it,
+// without a taskbar button of its own, the main window disabled while it runs.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nTemplateId, CWnd* pParent = nullptr);
@@ -19,7 +21,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
+    // Runs DoDataExchange; overrides call it first.
     virtual BOOL OnInitDialog();
+    // Binds the dialog's controls to their objects.
+    virtual void DoDataExchange();
     virtual void OnOK();
     virtual void OnCancel();
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -30,6 +35,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
     HWND CreateFromTemplate(HWND hOwner);
+    HWND ModalOwner() const;
     void CenterOverOwner(HWND hOwner);
     // Lets every object from the message's window up to this dialog look at it first.
     BOOL WalkPreTranslate(MSG* pMsg);

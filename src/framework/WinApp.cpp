@@ -1,5 +1,26 @@
 #include "framework/WinApp.h"
 
+namespace {
+
+// The one application object, as the framework the tool is written for keeps it.
+CWinApp* g_pApp = nullptr;
+
+} // namespace
+
+CWinApp::CWinApp() {
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_pApp == this) {
+        g_pApp = nullptr;
+    }
+}
+
+CWinApp* CWinApp::Current() {
+    return g_pApp;
+}
+
 int CWinApp::Run() {
     if (InitInstance()) {
         MSG msg;

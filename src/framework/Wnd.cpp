@@ -7,6 +7,15 @@ namespace {
 constexpr wchar_t kObjectProperty[] = L"Kelvane.CWnd";
 constexpr UINT_PTR kSubclassId = 0x4B564E45; // one subclass per window, ours
 
+// Signed coordinates packed into an LPARAM (negative on multi-screen set-ups).
+int LowX(LPARAM lParam) {
+    return static_cast<short>(LOWORD(lParam));
+}
+
+int HighY(LPARAM lParam) {
+    return static_cast<short>(HIWORD(lParam));
+}
+
 } // namespace
 
 CWnd::~CWnd() {
@@ -61,6 +70,23 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
+    case WM_MOVE: {
+        const LRESULT result = Default(msg, wParam, lParam);
+        OnMove(LowX(lParam), HighY(lParam));
+        return result;
+    }
+    case WM_SIZE: {
+        const LRESULT result = Default(msg, wParam, lParam);
+        OnSize(static_cast<UINT>(wParam), LowX(lParam), HighY(lParam));
+        return result;
+    }
+    case WM_DESTROY: {
+        const LRESULT result = Default(msg, wParam, lParam);
+        OnDestroy();
+        return result;
+    }
+    case WM_NCHITTEST:
+        return OnNcHitTest(POINT{LowX(lParam), HighY(lParam)}, Default(msg, wParam, lParam));
     case WM_DRAWITEM: {
         // Owner-drawn children draw themselves.
         auto* pDraw = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
@@ -84,7 +110,19 @@ BOOL CWnd::OnOwnerDraw(DRAWITEMSTRUCT*) {
     return FALSE;
 }
 
-void CWnd::OnTimer(UINT_PTR) {}
+void CWnd::OnMove(int, int) {}
+
+void CWnd::OnSize(UINT, int, int) {}
+
+void CWnd::OnDestroy() {}
+
+LRESULT CWnd::OnNcHitTest(POINT, LRESULT nHitTest) {
+    return nHitTest;
+}
+
+void CWnd::OnTimer(UINT_PTR nIdEvent) {
+    Default(WM_TIMER, nIdEvent, 0);
+}
 
 BOOL CWnd::PreTranslateMessage(MSG*) {
     return FALSE;

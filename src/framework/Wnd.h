@@ -52,6 +52,16 @@ protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // The handling the window would have had without this object.
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // Called after the default handling has run: the window has moved (x, y: new client origin,
+    // screen coordinates for popups), has been resized, is being destroyed (children still
+    // exist), or answered a hit test with nHitTest, which the override may replace.
+    virtual void OnMove(int x, int y);
+    virtual void OnSize(UINT nType, int cx, int cy);
+    virtual void OnDestroy();
+    virtual LRESULT OnNcHitTest(POINT ptScreen, LRESULT nHitTest);
+    // Every WM_TIMER; what an override does not handle it passes to the base, which gives it
+    // the default handling.
     virtual void OnTimer(UINT_PTR nIdEvent);
 
     void Attach(HWND hWnd);

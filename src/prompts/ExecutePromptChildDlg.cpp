@@ -21,9 +21,8 @@ void CExecutePromptChildDlg::StopAnimation() {
     m_staticState.StopAnimation();
 }
 
-BOOL CExecutePromptChildDlg::OnInitDialog() {
+void CExecutePromptChildDlg::DoDataExchange() {
     m_staticState.SubclassDlgItem(IDC_STATIC_STATE, this);
-    return CFrameContentDlg::OnInitDialog();
 }
 
 void CExecutePromptChildDlg::LayoutControls(BOOL bFirst) {
@@ -35,7 +34,7 @@ void CExecutePromptChildDlg::LayoutControls(BOOL bFirst) {
     m_staticState.SetInfoTextColor(RGB(255, 255, 255));
     const PixelRect label = PromptLayout::WorkingLabel(client, m_fScale);
     if (bFirst) {
-        m_staticState.SetBkImage(m_pBkImage);
+        m_staticState.SetBkImage(m_pBkImage.get());
         m_staticState.SetFontSize(0, 0);
         m_staticState.StartAnimation();
     }

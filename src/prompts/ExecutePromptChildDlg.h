@@ -18,7 +18,7 @@ public:
     std::wstring m_strText;
 
 protected:
-    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
     void LayoutControls(BOOL bFirst) override;
     void OnDestroyContent() override;
     // Alt+F4 on the content must not hide the text while the prompt stays up.

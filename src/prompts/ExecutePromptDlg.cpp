@@ -1,8 +1,8 @@
 #include "prompts/ExecutePromptDlg.h"
 
+#include "app/Messages.h"
 #include "prompts/ExecutePromptChildDlg.h"
 #include "res/resource.h"
-#include "taskbar/TaskbarSizeSetter.h"
 
 #include <utility>
 
@@ -27,8 +27,8 @@ void CExecutePromptDlg::OnCancel() {}
 
 LRESULT CExecutePromptDlg::OnCloseExecutePrompt(WPARAM, LPARAM) {
     // Without its image the frame has no content, and the message must still end it.
-    if (m_pChildDlg != nullptr) {
-        static_cast<CExecutePromptChildDlg*>(m_pChildDlg)->StopAnimation();
+    if (m_pChildDlg) {
+        static_cast<CExecutePromptChildDlg*>(m_pChildDlg.get())->StopAnimation();
     }
     CLayeredFrameDlg::OnOK();
     return 0;

@@ -28,13 +28,11 @@ void CPromptChildDlg::SetType(int nType) {
     m_nType = nType;
 }
 
-BOOL CPromptChildDlg::OnInitDialog() {
-    // Bound before the first layout, which configures them.
+void CPromptChildDlg::DoDataExchange() {
     m_btnClose.SubclassDlgItem(IDC_BUTTON_PROMPT_CLOSE, this);
     m_btnOK.SubclassDlgItem(IDC_BUTTON_PROMPT_OK, this);
     m_btnCancel.SubclassDlgItem(IDC_BUTTON_PROMPT_CANCEL, this);
     m_staticText.SubclassDlgItem(IDC_STATIC_PROMPT_TEXT, this);
-    return CFrameContentDlg::OnInitDialog();
 }
 
 void CPromptChildDlg::LayoutControls(BOOL bFirst) {
@@ -44,7 +42,7 @@ void CPromptChildDlg::LayoutControls(BOOL bFirst) {
 
     if (bFirst) {
         m_btnClose.m_fScale = s;
-        m_btnClose.SetBkImage(m_pBkImage);
+        m_btnClose.SetBkImage(m_pBkImage.get());
         m_btnClose.SetBkRect(321, 8, 333, 20);
         m_btnClose.SetImages(IDB_PROMPT_CLOSE_NORMAL, IDB_PROMPT_CLOSE_HOVER,
                              IDB_PROMPT_CLOSE_PRESSED, IDB_PROMPT_CLOSE_PRESSED);
@@ -52,13 +50,13 @@ void CPromptChildDlg::LayoutControls(BOOL bFirst) {
     MoveTo(m_btnClose, PromptLayout::CloseButton(client, s));
 
     if (bFirst) {
-        m_btnOK.SetBkImage(m_pBkImage);
+        m_btnOK.SetBkImage(m_pBkImage.get());
         m_btnOK.SetBkRect(106, 107, 161, 131);
     }
     MoveTo(m_btnOK, PromptLayout::FirstButton(client, s));
 
     if (bFirst) {
-        m_btnCancel.SetBkImage(m_pBkImage);
+        m_btnCancel.SetBkImage(m_pBkImage.get());
         m_btnCancel.SetBkRect(185, 107, 240, 131);
     }
     MoveTo(m_btnCancel, PromptLayout::SecondButton(client, s));
@@ -83,9 +81,9 @@ void CPromptChildDlg::LayoutControls(BOOL bFirst) {
 }
 
 void CPromptChildDlg::OnDestroyContent() {
-    // The background goes right after this; nothing may paint from it any more.
+    // The background goes right after this; nothing may paint from it any more. The buttons
+    // free their own images as their windows go.
     for (CPngButton* pButton : {&m_btnClose, &m_btnOK, &m_btnCancel}) {
-        pButton->FreeImages();
         pButton->SetBkImage(nullptr);
     }
     m_staticText.SetBkImage(nullptr);

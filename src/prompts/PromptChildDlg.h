@@ -24,7 +24,7 @@ public:
     int m_nType = PROMPT_TYPE_YES;
 
 protected:
-    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
     void LayoutControls(BOOL bFirst) override;
     void OnDestroyContent() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

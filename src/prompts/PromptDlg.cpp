@@ -25,7 +25,7 @@ CFrameContentDlg* CPromptDlg::NewContent() {
 
 BOOL CPromptDlg::OnInitDialog() {
     CLayeredFrameDlg::OnInitDialog();
-    if (m_pChildDlg == nullptr || m_pChildDlg->m_hWnd == nullptr) {
+    if (!m_pChildDlg || m_pChildDlg->m_hWnd == nullptr) {
         // Without its content the prompt would be an invisible modal window with no answer
         // to give, holding the caller forever: it answers "no" at once instead.
         EndDialog(IDCANCEL);

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "app/Messages.h"
 #include "prompts/PromptLayout.h"
 #include "ui/LayeredFrameDlg.h"
 
 #include <string>
-
-// Sent by the message prompt's content to its frame: wParam 1 for the first answer, 2 for the
-// second.
-#define WM_PROMPT_RESULT (WM_USER + 533)
 
 class CPromptChildDlg;
 

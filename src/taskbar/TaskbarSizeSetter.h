@@ -1,12 +1,10 @@
 #pragma once
 
+#include "app/Messages.h"
+
 #include <windows.h>
 
 #include <string>
-
-// Sent by the size worker to the main panel, each with SendMessageW.
-#define WM_CLOSE_EXECUTE_PROMPT (WM_USER + 501)
-#define WM_SET_TASKBAR_SIZE_RESULT (WM_USER + 503)
 
 // Changes the taskbar size through the system's registry command, checks the Windows version
 // and restarts the computer.

@@ -2,13 +2,9 @@
 
 #include "res/resource.h"
 #include "ui/ButtonGeometry.h"
-#include "ui/PngResource.h"
+#include "ui/SkinPaint.h"
 
 namespace {
-
-PixelRect ToPixelRect(const RECT& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
 
 // Messages after which the system button may have drawn its own look straight onto the
 // screen (checked state, pushed state, focus, text); the skin is painted over it at once.
@@ -37,15 +33,6 @@ bool MayDrawNatively(UINT msg) {
 CCheckBoxBtn::CCheckBoxBtn()
     : m_nGlyphPng(IDB_CHECK_BOX), m_hBkBrush(CreateSolidBrush(RGB(255, 255, 255))) {}
 
-CCheckBoxBtn::~CCheckBoxBtn() {
-    ReleaseSurface();
-    delete m_pGlyphImage;
-    DeleteObject(m_hBkBrush);
-    if (m_hFont != nullptr) {
-        DeleteObject(m_hFont);
-    }
-}
-
 void CCheckBoxBtn::SetFontFromParent() {
     HWND hParent = GetParent(m_hWnd);
     auto hSource =
@@ -61,14 +48,9 @@ void CCheckBoxBtn::SetFontFromParent() {
         return;
     }
     HFONT hFont = CreateFontIndirectW(&lf);
-    if (hFont == nullptr) {
-        return;
+    if (hFont != nullptr) {
+        m_hFont.Reset(hFont);
     }
-    // Called again, the old copy must not leak.
-    if (m_hFont != nullptr) {
-        DeleteObject(m_hFont);
-    }
-    m_hFont = hFont;
 }
 
 void CCheckBoxBtn::SetBkImage(Gdiplus::Image* pImage) {
@@ -84,14 +66,6 @@ LRESULT CCheckBoxBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnPaint();
         return 0;
     }
-    if (msg == WM_DESTROY) {
-        // With the window, while GDI+ still runs: the owner may outlive GDI+.
-        const LRESULT result = CButton::WindowProc(msg, wParam, lParam);
-        ReleaseSurface();
-        delete m_pGlyphImage;
-        m_pGlyphImage = nullptr;
-        return result;
-    }
     if (MayDrawNatively(msg)) {
         const LRESULT result = CButton::WindowProc(msg, wParam, lParam);
         if (IsWindowVisible()) {
@@ -102,32 +76,9 @@ LRESULT CCheckBoxBtn::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return CButton::WindowProc(msg, wParam, lParam);
 }
 
-bool CCheckBoxBtn::EnsureSurface(HDC hDC, int nWidth, int nHeight) {
-    // Kept between paints; made again only if the control was resized.
-    if (m_hMemDC != nullptr && m_memSize.cx == nWidth && m_memSize.cy == nHeight) {
-        return true;
-    }
-    ReleaseSurface();
-    m_hMemDC = CreateCompatibleDC(hDC);
-    m_hMemBitmap = CreateCompatibleBitmap(hDC, nWidth, nHeight);
-    if (m_hMemDC == nullptr || m_hMemBitmap == nullptr) {
-        ReleaseSurface();
-        return false;
-    }
-    m_memSize = {nWidth, nHeight};
-    return true;
-}
-
-void CCheckBoxBtn::ReleaseSurface() {
-    if (m_hMemBitmap != nullptr) {
-        DeleteObject(m_hMemBitmap);
-        m_hMemBitmap = nullptr;
-    }
-    if (m_hMemDC != nullptr) {
-        DeleteDC(m_hMemDC);
-        m_hMemDC = nullptr;
-    }
-    m_memSize = {};
+void CCheckBoxBtn::OnDestroy() {
+    m_buffer.Release();
+    m_pGlyphImage.reset();
 }
 
 void CCheckBoxBtn::OnPaint() {
@@ -137,52 +88,32 @@ void CCheckBoxBtn::OnPaint() {
         return;
     }
     m_rcClient = GetClientRect();
+    m_buffer.Paint(hDC, m_rcClient, [this](HDC hMemDC) { Draw(hMemDC); });
+    EndPaint(m_hWnd, &ps);
+}
+
+void CCheckBoxBtn::Draw(HDC hDC) {
     const PixelRect client = ToPixelRect(m_rcClient);
-    if (client.Width() <= 0 || client.Height() <= 0 ||
-        !EnsureSurface(hDC, client.Width(), client.Height())) {
-        EndPaint(m_hWnd, &ps);
+    FillRect(hDC, &m_rcClient, m_hBkBrush);
+    SetBkMode(hDC, TRANSPARENT);
+    DrawImagePatch(hDC, m_pBkImage, m_rcBk, m_rcClient);
+    if (!m_pGlyphImage && !LoadPngResource(&m_pGlyphImage, m_nGlyphPng)) {
         return;
     }
-    m_hOldBitmap = static_cast<HBITMAP>(SelectObject(m_hMemDC, m_hMemBitmap));
-    FillRect(m_hMemDC, &m_rcClient, m_hBkBrush);
-    SetBkMode(m_hMemDC, TRANSPARENT);
-    bool bGlyph = false;
     {
-        Gdiplus::Graphics graphics(m_hMemDC);
-        if (m_pBkImage != nullptr) {
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
-            graphics.DrawImage(
-                m_pBkImage, Gdiplus::Rect(client.left, client.top, client.Width(), client.Height()),
-                m_rcBk.left, m_rcBk.top, m_rcBk.right - m_rcBk.left, m_rcBk.bottom - m_rcBk.top,
-                Gdiplus::UnitPixel);
-        }
-        if (m_pGlyphImage != nullptr || LoadPngResource(&m_pGlyphImage, m_nGlyphPng)) {
-            const PixelRect glyph = ButtonGeometry::CheckGlyphRect(client, m_fScale);
-            const PixelRect cell =
-                ButtonGeometry::CheckGlyphCell(static_cast<int>(SendMessage(BM_GETCHECK)));
-            graphics.DrawImage(
-                m_pGlyphImage, Gdiplus::Rect(glyph.left, glyph.top, glyph.Width(), glyph.Height()),
-                cell.left, cell.top, cell.Width(), cell.Height(), Gdiplus::UnitPixel);
-            bGlyph = true;
-        }
+        const PixelRect glyph = ButtonGeometry::CheckGlyphRect(client, m_fScale);
+        const PixelRect cell =
+            ButtonGeometry::CheckGlyphCell(static_cast<int>(SendMessage(BM_GETCHECK)));
+        Gdiplus::Graphics graphics(hDC);
+        graphics.DrawImage(m_pGlyphImage.get(),
+                           Gdiplus::Rect(glyph.left, glyph.top, glyph.Width(), glyph.Height()),
+                           cell.left, cell.top, cell.Width(), cell.Height(), Gdiplus::UnitPixel);
     }
-    m_hOldFont = nullptr;
-    if (bGlyph) {
-        // Without SetFontFromParent the control's own (dialog) font, not the DC's system font.
-        HFONT hFont =
-            m_hFont != nullptr ? m_hFont : reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-        if (hFont != nullptr) {
-            m_hOldFont = static_cast<HFONT>(SelectObject(m_hMemDC, hFont));
-        }
-        const std::wstring text = GetWindowText();
-        SetTextColor(m_hMemDC, m_crText);
-        m_rcClient.left = ButtonGeometry::CheckTextLeft(client, m_fScale);
-        DrawTextW(m_hMemDC, text.c_str(), -1, &m_rcClient, DT_VCENTER | DT_SINGLELINE);
-    }
-    BitBlt(hDC, 0, 0, m_rcClient.right, m_rcClient.bottom, m_hMemDC, 0, 0, SRCCOPY);
-    if (m_hOldFont != nullptr) {
-        SelectObject(m_hMemDC, m_hOldFont);
-    }
-    SelectObject(m_hMemDC, m_hOldBitmap);
-    EndPaint(m_hWnd, &ps);
+    // Without SetFontFromParent the control's own (dialog) font, not the DC's system font.
+    const CSelectGuard font(
+        hDC, m_hFont != nullptr ? m_hFont.Get() : reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    const std::wstring text = GetWindowText();
+    SetTextColor(hDC, m_crText);
+    m_rcClient.left = ButtonGeometry::CheckTextLeft(client, m_fScale);
+    DrawTextW(hDC, text.c_str(), -1, &m_rcClient, DT_VCENTER | DT_SINGLELINE);
 }

@@ -1,18 +1,17 @@
 #pragma once
 
 #include "framework/Button.h"
+#include "framework/GdiObject.h"
+#include "framework/PaintBuffer.h"
+#include "ui/PngResource.h"
 
 #include <windows.h>
-#include <objidl.h>
-
-#include <gdiplus.h>
 
 // The skinned automatic check box: the system keeps, toggles and reports the checked state;
 // this class paints a 16 × 16 glyph from PNG 150 (scaled) followed by the window text.
 class CCheckBoxBtn : public CButton {
 public:
     CCheckBoxBtn();
-    ~CCheckBoxBtn() override;
 
     // The text font becomes a copy of the parent's font.
     void SetFontFromParent();
@@ -28,21 +27,19 @@ public:
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // With the window, while GDI+ still runs: the owner may outlive GDI+.
+    void OnDestroy() override;
 
     // The glyph strip's resource; tests point it at a missing one.
     UINT m_nGlyphPng;
 
 private:
     void OnPaint();
-    bool EnsureSurface(HDC hDC, int nWidth, int nHeight);
-    void ReleaseSurface();
+    void Draw(HDC hDC);
 
-    Gdiplus::Image* m_pGlyphImage = nullptr;
-    HDC m_hMemDC = nullptr;
-    HBITMAP m_hMemBitmap = nullptr;
-    SIZE m_memSize{};
-    HBITMAP m_hOldBitmap = nullptr;
-    HBRUSH m_hBkBrush;
-    HFONT m_hFont = nullptr;
-    HFONT m_hOldFont = nullptr;
+    CImagePtr m_pGlyphImage;
+    // Kept from the first paint on, made again only if the control was resized.
+    CPaintBuffer m_buffer;
+    CGdiObject<HBRUSH> m_hBkBrush;
+    CGdiObject<HFONT> m_hFont;
 };

@@ -28,19 +28,13 @@ void CDrawStateInfoStatic::StopAnimation() {
     }
 }
 
-LRESULT CDrawStateInfoStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_TIMER) {
-        OnTimer(wParam);
-        return Default(msg, wParam, lParam);
-    }
-    return CSkinStatic::WindowProc(msg, wParam, lParam);
-}
-
 void CDrawStateInfoStatic::OnTimer(UINT_PTR nIdEvent) {
-    if (nIdEvent == kDotTimerId) {
-        m_nDotCount = NextDotCount(m_nDotCount);
-        Invalidate(TRUE);
+    if (nIdEvent != kDotTimerId) {
+        CSkinStatic::OnTimer(nIdEvent);
+        return;
     }
+    m_nDotCount = NextDotCount(m_nDotCount);
+    Invalidate(TRUE);
 }
 
 void CDrawStateInfoStatic::Draw(HDC hDC) {
@@ -48,12 +42,9 @@ void CDrawStateInfoStatic::Draw(HDC hDC) {
         ::FillRect(hDC, &m_rcClient, m_hBkBrush);
     }
     ::SetBkMode(hDC, TRANSPARENT);
-    HGDIOBJ hOldFont = m_font != nullptr ? ::SelectObject(hDC, m_font) : nullptr;
+    const CSelectGuard font(hDC, m_font);
     ::SetTextColor(hDC, m_crText);
     const std::wstring text = GetWindowText() + std::wstring(DotSuffix(m_nDotCount));
     DrawImagePatch(hDC, m_pBkImage, m_rcBk, m_rcClient);
     DrawAlignedText(hDC, text, m_rcClient, StatusLabelAlignment(m_nAlign));
-    if (hOldFont != nullptr) {
-        ::SelectObject(hDC, hOldFont);
-    }
 }

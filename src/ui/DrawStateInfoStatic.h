@@ -21,7 +21,6 @@ public:
     int m_nDotCount = 0;
 
 protected:
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnTimer(UINT_PTR nIdEvent) override;
     void Draw(HDC hDC) override;
 };

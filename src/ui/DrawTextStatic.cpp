@@ -37,7 +37,7 @@ BOOL CDrawTextStatic::HitTest(POINT ptScreen) const {
 void CDrawTextStatic::Draw(HDC hDC) {
     // Made once: the fill keeps the colour of the first paint.
     if (m_hBkBrush == nullptr) {
-        m_hBkBrush = ::CreateSolidBrush(m_crBk);
+        m_hBkBrush.Reset(::CreateSolidBrush(m_crBk));
     }
     if (m_hBkBrush != nullptr) {
         ::FillRect(hDC, &m_rcClient, m_hBkBrush);
@@ -45,10 +45,7 @@ void CDrawTextStatic::Draw(HDC hDC) {
     ::SetBkMode(hDC, TRANSPARENT);
     DrawImagePatch(hDC, m_pBkImage, m_rcBk, m_rcClient);
 
-    HGDIOBJ hOldFont = m_font != nullptr ? ::SelectObject(hDC, m_font) : nullptr;
+    const CSelectGuard font(hDC, m_font);
     ::SetTextColor(hDC, m_bHover ? m_crHover : m_crText);
     DrawAlignedText(hDC, GetWindowText(), m_rcClient, TextLabelAlignment(m_nAlign));
-    if (hOldFont != nullptr) {
-        ::SelectObject(hDC, hOldFont);
-    }
 }

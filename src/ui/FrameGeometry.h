@@ -1,5 +1,11 @@
 #pragma once
 
+// Every length is a single-precision product truncated toward zero. x87 code would keep the
+// products in extended precision, and some lengths would come out a pixel off.
+#if defined(__i386__) && !defined(__SSE2_MATH__)
+#error "geometry needs SSE2 floating point: build with -msse2 -mfpmath=sse"
+#endif
+
 // Pixel rectangles in screen or client coordinates; no platform types, so the arithmetic is
 // tested natively.
 struct PixelRect {
@@ -13,6 +19,12 @@ struct PixelRect {
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     bool operator==(const PixelRect&) const = default;
 };
+
+// A platform rectangle (anything with left, top, right and bottom) as a PixelRect.
+template <class TRect> PixelRect ToPixelRect(const TRect& rc) {
+    return {static_cast<int>(rc.left), static_cast<int>(rc.top), static_cast<int>(rc.right),
+            static_cast<int>(rc.bottom)};
+}
 
 // Distances from a frame's window rectangle to its content's, in design pixels.
 struct FrameInsets {

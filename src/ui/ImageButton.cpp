@@ -2,14 +2,6 @@
 
 #include <windowsx.h>
 
-namespace {
-
-PixelRect ToPixelRect(const RECT& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
-} // namespace
-
 void CImageButton::SetMargins(int left, int top, int right, int bottom) {
     m_margins = {left, top, right, bottom};
 }

@@ -1,83 +1,61 @@
 #include "ui/LayeredFrameDlg.h"
 
+#include "app/Messages.h"
+#include "framework/GdiObject.h"
 #include "ui/FrameContentDlg.h"
-#include "ui/PngResource.h"
-
-namespace {
-
-// Private to the frame: posted to itself once it has been shown.
-constexpr UINT WM_RESTACK_CONTENT = WM_APP + 0x4B;
-
-PixelRect ToPixelRect(const RECT& rc) {
-    return {rc.left, rc.top, rc.right, rc.bottom};
-}
-
-} // namespace
 
 CLayeredFrameDlg::CLayeredFrameDlg(UINT nTemplateId, const FramePairMetrics& pair, UINT nFramePng,
                                    CWnd* pParent)
     : CDialog(nTemplateId, pParent), m_pair(pair), m_nFramePng(nFramePng) {}
 
-CLayeredFrameDlg::~CLayeredFrameDlg() {
-    delete m_pBkImage;
-    delete m_pChildDlg;
-}
+CLayeredFrameDlg::~CLayeredFrameDlg() = default;
 
 void CLayeredFrameDlg::PrepareGraphics(Gdiplus::Graphics&) {}
 
 BOOL CLayeredFrameDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const RECT start = GetWindowRect();
-    const PixelRect frame = FrameGeometry::FrameRect(m_pair, start.left, start.top, m_fScale);
-    SetWindowLongW(m_hWnd, GWL_EXSTYLE, GetWindowLongW(m_hWnd, GWL_EXSTYLE) ^ WS_EX_LAYERED);
-    if (!PushLayeredImage(frame.Width(), frame.Height())) {
-        // Without its image the frame stays an empty layered window, and has no content.
-        return TRUE;
-    }
-
-    const PixelRect placed =
-        FrameGeometry::ContentRect(m_pair, ToPixelRect(GetWindowRect()), m_fScale);
-    m_pChildDlg = NewContent();
-    m_pChildDlg->m_fScale = m_fScale;
-    if (m_pChildDlg->Create(this)) {
-        m_pChildDlg->MoveWindow(placed.left, placed.top, placed.Width(), placed.Height());
-        m_pChildDlg->ShowWindow(SW_SHOW);
+    if (ShowFrameImage(FrameGeometry::FrameRect(m_pair, start.left, start.top, m_fScale))) {
+        CreateContent(ToPixelRect(GetWindowRect()));
     }
     return TRUE;
 }
 
-bool CLayeredFrameDlg::PushLayeredImage(int nWidth, int nHeight) {
-    if (m_pBkImage == nullptr && !LoadPngResource(&m_pBkImage, m_nFramePng)) {
+bool CLayeredFrameDlg::ShowFrameImage(const PixelRect& frame) {
+    SetWindowLongW(m_hWnd, GWL_EXSTYLE, GetWindowLongW(m_hWnd, GWL_EXSTYLE) ^ WS_EX_LAYERED);
+    if (!m_pBkImage && !LoadPngResource(&m_pBkImage, m_nFramePng)) {
         return false;
     }
-    HDC hWindowDC = GetDC(m_hWnd);
-    HDC hMemDC = CreateCompatibleDC(hWindowDC);
-    // A top-down 32-bit section keeps the per-pixel alpha that a device bitmap may drop.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(hWindowDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hMemDC, hBitmap);
-    {
-        Gdiplus::Graphics graphics(hMemDC);
-        PrepareGraphics(graphics);
-        graphics.DrawImage(m_pBkImage, 0, 0, nWidth, nHeight);
+    CWindowDC windowDC(m_hWnd);
+    // A 32-bit section keeps the per-pixel alpha that a device bitmap may drop.
+    CMemDC picture(windowDC, frame.Width(), frame.Height(), CMemDC::Surface::Dib32);
+    if (picture.IsValid()) {
+        {
+            Gdiplus::Graphics graphics(picture);
+            PrepareGraphics(graphics);
+            graphics.DrawImage(m_pBkImage.get(), 0, 0, frame.Width(), frame.Height());
+        }
+        const RECT rc = GetWindowRect();
+        POINT ptDest{rc.left, rc.top};
+        SIZE size{frame.Width(), frame.Height()};
+        POINT ptSource{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        UpdateLayeredWindow(m_hWnd, windowDC, &ptDest, &size, picture, &ptSource, 0, &blend,
+                            ULW_ALPHA);
     }
-    const RECT rc = GetWindowRect();
-    POINT ptDest{rc.left, rc.top};
-    SIZE size{nWidth, nHeight};
-    POINT ptSource{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UpdateLayeredWindow(m_hWnd, hWindowDC, &ptDest, &size, hMemDC, &ptSource, 0, &blend, ULW_ALPHA);
-    SelectObject(hMemDC, hOld);
-    DeleteObject(hBitmap);
-    DeleteDC(hMemDC);
-    ReleaseDC(m_hWnd, hWindowDC);
+    // Without a picture the frame stays invisible, but its content still works.
+    return true;
+}
+
+bool CLayeredFrameDlg::CreateContent(const PixelRect& frame) {
+    const PixelRect placed = FrameGeometry::ContentRect(m_pair, frame, m_fScale);
+    m_pChildDlg.reset(NewContent());
+    m_pChildDlg->m_fScale = m_fScale;
+    if (!m_pChildDlg->Create(this)) {
+        return false;
+    }
+    m_pChildDlg->MoveWindow(placed.left, placed.top, placed.Width(), placed.Height());
+    m_pChildDlg->ShowWindow(SW_SHOW);
     return true;
 }
 
@@ -97,11 +75,6 @@ BOOL CLayeredFrameDlg::PreTranslateMessage(MSG* pMsg) {
 
 LRESULT CLayeredFrameDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_MOVE: {
-        const LRESULT result = Default(msg, wParam, lParam);
-        OnMove();
-        return result;
-    }
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
         if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
@@ -114,22 +87,18 @@ LRESULT CLayeredFrameDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) {
             PostMessage(WM_RESTACK_CONTENT);
         }
-        return CDialog::WindowProc(msg, wParam, lParam);
+        break;
     case WM_RESTACK_CONTENT:
         OnRestackContent();
         return 0;
-    case WM_DESTROY: {
-        const LRESULT result = CDialog::WindowProc(msg, wParam, lParam);
-        OnDestroy();
-        return result;
-    }
     default:
-        return CDialog::WindowProc(msg, wParam, lParam);
+        break;
     }
+    return CDialog::WindowProc(msg, wParam, lParam);
 }
 
-void CLayeredFrameDlg::OnMove() {
-    if (!m_bFollowChild || m_pChildDlg == nullptr || !IsWindow(m_pChildDlg->m_hWnd)) {
+void CLayeredFrameDlg::OnMove(int, int) {
+    if (!m_bFollowChild || !m_pChildDlg || !IsWindow(m_pChildDlg->m_hWnd)) {
         return;
     }
     const PixelRect rc = FrameGeometry::FollowRect(m_pair, ToPixelRect(GetWindowRect()), m_fScale);
@@ -141,8 +110,9 @@ void CLayeredFrameDlg::OnRestackContent() {
     // activation of the frame, leave the mouse hitting the frame through the content (although
     // the stacking order reads right), so clicks and drags never reach the content. Showing the
     // content again mends it and hands it the activation; once it has that, there is nothing
-    // to mend (and its own hide would activate the frame and start over).
-    if (m_pChildDlg == nullptr || !IsWindow(m_pChildDlg->m_hWnd) || !IsWindowVisible() ||
+    // to mend (and its own hide would activate the frame and start over). A minimised frame
+    // keeps its content hidden until it is restored.
+    if (!m_pChildDlg || !IsWindow(m_pChildDlg->m_hWnd) || !IsWindowVisible() || IsIconic(m_hWnd) ||
         ::GetActiveWindow() != m_hWnd) {
         return;
     }
@@ -151,9 +121,7 @@ void CLayeredFrameDlg::OnRestackContent() {
 }
 
 void CLayeredFrameDlg::OnDestroy() {
-    delete m_pBkImage;
-    m_pBkImage = nullptr;
+    m_pBkImage.reset();
     // The content's window went with its owner; only the object is left.
-    delete m_pChildDlg;
-    m_pChildDlg = nullptr;
+    m_pChildDlg.reset();
 }

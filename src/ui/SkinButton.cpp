@@ -1,6 +1,6 @@
 #include "ui/SkinButton.h"
 
-#include "ui/PngResource.h"
+#include "framework/PaintBuffer.h"
 #include "ui/SkinPaint.h"
 
 namespace {
@@ -10,11 +10,6 @@ constexpr DWORD kHoverTime = 10; // ms after entering before the hover image sho
 } // namespace
 
 CSkinButton::CSkinButton() : m_hBkBrush(CreateSolidBrush(RGB(255, 255, 255))) {}
-
-CSkinButton::~CSkinButton() {
-    FreeImages();
-    DeleteObject(m_hBkBrush);
-}
 
 void CSkinButton::SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
     // A second call must not leak the first set.
@@ -26,10 +21,13 @@ void CSkinButton::SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisa
 }
 
 void CSkinButton::FreeImages() {
-    for (Gdiplus::Image*& pImage : m_pImages) {
-        delete pImage;
-        pImage = nullptr;
+    for (CImagePtr& pImage : m_pImages) {
+        pImage.reset();
     }
+}
+
+void CSkinButton::OnDestroy() {
+    FreeImages();
 }
 
 void CSkinButton::SetBkImage(Gdiplus::Image* pImage) {
@@ -45,8 +43,8 @@ bool CSkinButton::CountsAt(LPARAM) const {
 }
 
 bool CSkinButton::HasAllImages() const {
-    for (Gdiplus::Image* pImage : m_pImages) {
-        if (pImage == nullptr) {
+    for (const CImagePtr& pImage : m_pImages) {
+        if (!pImage) {
             return false;
         }
     }
@@ -58,7 +56,7 @@ Gdiplus::Image* CSkinButton::CurrentImage(ButtonImage* pWhich) const {
     if (pWhich != nullptr) {
         *pWhich = image;
     }
-    return m_pImages[static_cast<int>(image)];
+    return m_pImages[static_cast<int>(image)].get();
 }
 
 void CSkinButton::Compose(HDC hDC, const RECT& rc, Gdiplus::Image* pImage, const PixelRect& source,
@@ -75,15 +73,11 @@ void CSkinButton::Compose(HDC hDC, const RECT& rc, Gdiplus::Image* pImage, const
                                source.top, source.Width(), source.Height(), Gdiplus::UnitPixel);
         }
         if (!m_strText.empty()) {
-            auto hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-            HGDIOBJ hOldFont = hFont != nullptr ? SelectObject(hMemDC, hFont) : nullptr;
+            const CSelectGuard font(hMemDC, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
             SetTextColor(hMemDC, crCaption);
             RECT rcText = rc;
             DrawTextW(hMemDC, m_strText.c_str(), -1, &rcText,
                       DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            if (hOldFont != nullptr) {
-                SelectObject(hMemDC, hOldFont);
-            }
         }
     });
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "framework/Button.h"
+#include "framework/GdiObject.h"
 #include "ui/ButtonState.h"
 #include "ui/FrameGeometry.h"
+#include "ui/PngResource.h"
 
 #include <windows.h>
 
@@ -19,11 +21,11 @@
 class CSkinButton : public CButton {
 public:
     CSkinButton();
-    ~CSkinButton() override;
 
     // Loads the four state images (normal, hover, pressed, disabled) from PNG resources.
     void SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled);
-    // Deletes the state images; the owner calls it when its window is destroyed.
+    // Deletes the state images. The button does so itself when its window is destroyed (GDI+
+    // still runs then); owners may call it earlier.
     void FreeImages();
     // The parent's background (not owned) and the patch of it behind the button.
     void SetBkImage(Gdiplus::Image* pImage);
@@ -31,14 +33,15 @@ public:
 
     Gdiplus::Image* m_pBkImage = nullptr;
     RECT m_rcBk{};
-    // Indexed by ButtonImage; owned.
-    Gdiplus::Image* m_pImages[4] = {};
+    // Indexed by ButtonImage.
+    CImagePtr m_pImages[4];
     std::atomic<int> m_nState{BUTTON_STATE_NORMAL};
     BOOL m_bTracking = FALSE;
     std::wstring m_strText;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnDestroy() override;
     // Whether a hover or press at this client point counts; the large buttons ask.
     virtual bool CountsAt(LPARAM lParam) const;
     bool HasAllImages() const;
@@ -49,7 +52,7 @@ protected:
     void Compose(HDC hDC, const RECT& rc, Gdiplus::Image* pImage, const PixelRect& source,
                  COLORREF crCaption);
 
-    HBRUSH m_hBkBrush;
+    CGdiObject<HBRUSH> m_hBkBrush;
 
 private:
     void OnMouseMove();

@@ -1,26 +1,5 @@
 #include "ui/SkinPaint.h"
 
-void PaintBuffered(HDC hTarget, const RECT& rcClient, const std::function<void(HDC)>& draw) {
-    const int nWidth = rcClient.right;
-    const int nHeight = rcClient.bottom;
-    if (hTarget == nullptr || nWidth <= 0 || nHeight <= 0) {
-        return;
-    }
-    HDC hMem = ::CreateCompatibleDC(hTarget);
-    HBITMAP hBitmap =
-        hMem != nullptr ? ::CreateCompatibleBitmap(hTarget, nWidth, nHeight) : nullptr;
-    if (hBitmap != nullptr) {
-        HGDIOBJ hOldBitmap = ::SelectObject(hMem, hBitmap);
-        draw(hMem);
-        ::BitBlt(hTarget, 0, 0, nWidth, nHeight, hMem, 0, 0, SRCCOPY);
-        ::SelectObject(hMem, hOldBitmap);
-        ::DeleteObject(hBitmap);
-    }
-    if (hMem != nullptr) {
-        ::DeleteDC(hMem);
-    }
-}
-
 void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const RECT& rcClient) {
     if (pImage == nullptr) {
         return;

@@ -8,14 +8,9 @@
 
 #include <gdiplus.h>
 
-#include <functional>
 #include <string>
 
-// Drawing steps the skinned controls share.
-
-// Composes a client area of rcClient's size in a memory bitmap with draw, then copies it to
-// hTarget in one BitBlt, so repeated repaints do not flicker.
-void PaintBuffered(HDC hTarget, const RECT& rcClient, const std::function<void(HDC)>& draw);
+// Drawing steps the skinned controls share; they paint through framework/PaintBuffer.h.
 
 // Stretches the rcSource patch of pImage (image pixels) over rcClient; nothing without an image.
 void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const RECT& rcClient);

@@ -1,18 +1,9 @@
 #include "ui/SkinStatic.h"
 
+#include "framework/PaintBuffer.h"
 #include "ui/LabelFont.h"
-#include "ui/SkinPaint.h"
 
 CSkinStatic::CSkinStatic(HBRUSH hBkBrush) : m_hBkBrush(hBkBrush) {}
-
-CSkinStatic::~CSkinStatic() {
-    if (m_hBkBrush != nullptr) {
-        ::DeleteObject(m_hBkBrush);
-    }
-    if (m_font != nullptr) {
-        ::DeleteObject(m_font);
-    }
-}
 
 void CSkinStatic::SetAlign(int nAlign) {
     m_nAlign = nAlign;
@@ -27,8 +18,10 @@ void CSkinStatic::SetBkRect(int nLeft, int nTop, int nRight, int nBottom) {
 }
 
 void CSkinStatic::SetFontSize(int nHeightChange, int nWeight) {
+    HFONT hFont = nullptr;
     CreateDerivedFont(m_hWnd != nullptr ? ::GetParent(m_hWnd) : nullptr, nHeightChange, nWeight,
-                      &m_font);
+                      &hFont);
+    m_font.Reset(hFont);
 }
 
 LRESULT CSkinStatic::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

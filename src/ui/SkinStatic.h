@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/GdiObject.h"
 #include "framework/Static.h"
 
 #include <windows.h>
@@ -13,8 +14,6 @@
 // in a font derived from their parent's, over a fill or a patch of the parent's background.
 class CSkinStatic : public CStatic {
 public:
-    ~CSkinStatic() override;
-
     void SetAlign(int nAlign);
     // The image stays owned by the caller and must outlive the label's painting.
     void SetBkImage(Gdiplus::Image* pImage);
@@ -25,7 +24,7 @@ public:
     void SetFontSize(int nHeightChange, int nWeight);
 
     RECT m_rcClient{};
-    HFONT m_font = nullptr;
+    CGdiObject<HFONT> m_font;
     int m_nAlign = 0;
     Gdiplus::Image* m_pBkImage = nullptr;
     RECT m_rcBk{};
@@ -38,7 +37,7 @@ protected:
     // Draws the whole label into the off-screen DC; m_rcClient is current.
     virtual void Draw(HDC hDC) = 0;
 
-    HBRUSH m_hBkBrush;
+    CGdiObject<HBRUSH> m_hBkBrush;
 
 private:
     void OnPaint();

@@ -1,5 +1,6 @@
 list(APPEND KELVANE_WIN_SOURCES
     ui/PngResource.cpp
+    ui/ScreenScale.cpp
 )
 
 # The skin images the resource script embeds; it is compiled again when one of them changes.

@@ -60,7 +60,7 @@ void ControlsContent::LayoutControls(BOOL bFirst) {
                                 IDB_MINIMIZE_DISABLED);
 
         m_stcTitle.SetWindowText(L"1.1.22.1017");
-        m_stcTitle.SetBkImage(m_pBkImage);
+        m_stcTitle.SetBkImage(m_pBkImage.get());
         m_stcTitle.SetBkRect(188, 16, 328, 31);
         m_stcTitle.SetFontSize(0, 0);
         m_stcTitle.SetAlign(1);
@@ -76,7 +76,7 @@ void ControlsContent::LayoutControls(BOOL bFirst) {
                                     {m_btnMedium, {159, 280, 241, 327}, IDB_MEDIUM_NORMAL},
                                     {m_btnSmall, {266, 280, 348, 327}, IDB_SMALL_NORMAL}};
         for (const SizeButton& b : sizes) {
-            b.button.SetBkImage(m_pBkImage);
+            b.button.SetBkImage(m_pBkImage.get());
             b.button.SetBkRect(b.patch.left, b.patch.top, b.patch.right, b.patch.bottom);
             b.button.SetImages(b.nFirstImage, b.nFirstImage + 1, b.nFirstImage + 2,
                                b.nFirstImage + 3);
@@ -86,7 +86,7 @@ void ControlsContent::LayoutControls(BOOL bFirst) {
         // Starts disabled; a click on the medium button toggles it from a worker thread.
         m_btnSmall.EnableButton(FALSE);
 
-        m_btnMoreTools.SetBkImage(m_pBkImage);
+        m_btnMoreTools.SetBkImage(m_pBkImage.get());
         m_btnMoreTools.SetBkRect(50, 545, 108, 563);
         m_btnMoreTools.SetImages(IDB_MORE_TOOLS_NORMAL, IDB_MORE_TOOLS_HOVER,
                                  IDB_MORE_TOOLS_PRESSED, IDB_MORE_TOOLS_DISABLED);

@@ -16,9 +16,11 @@
 //   paints <id> <count> hover=<0|1>     a link's WM_PAINT count changed (checked every 250 ms)
 // Closing any frame ends the gallery.
 #include "ControlsContent.h"
+#include "GdiplusSession.h"
 #include "resource.h"
 #include "ui/FrameContentDlg.h"
 #include "ui/LayeredFrameDlg.h"
+#include "ui/ScreenScale.h"
 
 #include <commctrl.h>
 
@@ -102,23 +104,14 @@ private:
     std::wstring m_journal;
 };
 
-float ScreenScale() {
-    HDC hDC = GetDC(nullptr);
-    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
-    ReleaseDC(nullptr, hDC);
-    return FrameGeometry::ScaleForDpi(nDpi);
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    const GdiplusSession gdiplus;
     {
-        const float fScale = ScreenScale();
+        const float fScale = ScreenScaleFactor();
         std::vector<std::wstring> wanted;
         std::wstring journal;
         const std::wstring journalOption = L"--journal=";
@@ -158,6 +151,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             }
         }
     }
-    Gdiplus::GdiplusShutdown(token);
     return 0;
 }

@@ -1,11 +1,9 @@
 // The status label drawn for real in a window: its dots, its modes, its image patch.
 #include "ui/DrawStateInfoStatic.h"
 
-#include "LabelTestHost.h"
+#include "WindowKit.h"
 
 #include <gtest/gtest.h>
-
-using namespace label_test;
 
 namespace {
 
@@ -18,20 +16,8 @@ void Attach(CDrawStateInfoStatic& label, HWND hWnd, int nAlign) {
     label.SetAlign(nAlign);
 }
 
-// Waits for a condition while the thread's messages run; false when it never came.
-template <typename Condition> bool PumpUntil(Condition condition, DWORD nMilliseconds) {
-    const ULONGLONG nEnd = GetTickCount64() + nMilliseconds;
-    while (!condition()) {
-        if (GetTickCount64() >= nEnd) {
-            return false;
-        }
-        Pump(20);
-    }
-    return true;
-}
-
 TEST(DrawStateInfoStaticTest, EachTickAddsADotUntilThreeThenStartsAgain) {
-    Host host;
+    TestHost host;
     CDrawStateInfoStatic label;
     Attach(label, host.AddStatic(L"正在设置，请稍等", 20, 20, 220, 60), 5);
     label.SetInfoTextColor(RGB(0, 0, 0));
@@ -68,7 +54,7 @@ TEST(DrawStateInfoStaticTest, EachTickAddsADotUntilThreeThenStartsAgain) {
 }
 
 TEST(DrawStateInfoStaticTest, RealTimerAnimatesUntilStopped) {
-    Host host;
+    TestHost host;
     CDrawStateInfoStatic label;
     Attach(label, host.AddStatic(L"正在设置，请稍等", 20, 20, 220, 60), 5);
     label.StartAnimation();
@@ -80,7 +66,7 @@ TEST(DrawStateInfoStaticTest, RealTimerAnimatesUntilStopped) {
 }
 
 TEST(DrawStateInfoStaticTest, ModesAndColours) {
-    Host host;
+    TestHost host;
     const auto render = [&](int nAlign, COLORREF crText) {
         CDrawStateInfoStatic label;
         Attach(label, host.AddStatic(L"正在设置", 20, 20, 200, 60), nAlign);
@@ -129,7 +115,7 @@ TEST(DrawStateInfoStaticTest, ModesAndColours) {
 
 TEST(DrawStateInfoStaticTest, ImagePatchIsDrawnUnderTheText) {
     GdiplusSession gdiplus;
-    Host host;
+    TestHost host;
     constexpr COLORREF kTeal = RGB(20, 120, 200);
     constexpr COLORREF kBrown = RGB(200, 80, 20);
     auto pImage = TwoColourImage(kTeal, kBrown);

@@ -1,11 +1,9 @@
 // The text label drawn for real in a window, read back pixel by pixel.
 #include "ui/DrawTextStatic.h"
 
-#include "LabelTestHost.h"
+#include "WindowKit.h"
 
 #include <gtest/gtest.h>
-
-using namespace label_test;
 
 namespace {
 
@@ -39,7 +37,7 @@ void Attach(CDrawTextStatic& label, HWND hWnd, int nAlign) {
 }
 
 TEST(DrawTextStaticTest, HoverSwitchesColourAndRepaintsOnlyWhenItChanges) {
-    Host host;
+    TestHost host;
     CountingLabel label;
     Attach(label, host.AddStatic(L"反馈问题", 20, 20, 120, 24), 2);
     label.SetTextColors(kRed, kBlue);
@@ -82,7 +80,7 @@ TEST(DrawTextStaticTest, HoverSwitchesColourAndRepaintsOnlyWhenItChanges) {
 }
 
 TEST(DrawTextStaticTest, FillColourIsFixedAtTheFirstPaint) {
-    Host host;
+    TestHost host;
     constexpr COLORREF kGreen = RGB(0, 160, 0);
     constexpr COLORREF kYellow = RGB(255, 255, 0);
 
@@ -105,7 +103,7 @@ TEST(DrawTextStaticTest, FillColourIsFixedAtTheFirstPaint) {
 }
 
 TEST(DrawTextStaticTest, TextChangedWhileShownKeepsTheLabelsLook) {
-    Host host;
+    TestHost host;
     constexpr COLORREF kGreen = RGB(0, 160, 0);
     CDrawTextStatic label;
     Attach(label, host.AddStatic(L"", 20, 20, 120, 24), 2);
@@ -127,7 +125,7 @@ TEST(DrawTextStaticTest, TextChangedWhileShownKeepsTheLabelsLook) {
 
 TEST(DrawTextStaticTest, ImagePatchIsStretchedUnderTheText) {
     GdiplusSession gdiplus;
-    Host host;
+    TestHost host;
     constexpr COLORREF kTeal = RGB(20, 120, 200);
     constexpr COLORREF kBrown = RGB(200, 80, 20);
     auto pImage = TwoColourImage(kTeal, kBrown);
@@ -158,7 +156,7 @@ TEST(DrawTextStaticTest, ImagePatchIsStretchedUnderTheText) {
 }
 
 TEST(DrawTextStaticTest, MeasuredModesCentreTheWrappedTextVertically) {
-    Host host;
+    TestHost host;
     const int nLine = host.LineHeight();
     ASSERT_GT(nLine, 8);
     const int nWidth = 200;
@@ -204,7 +202,7 @@ TEST(DrawTextStaticTest, MeasuredModesCentreTheWrappedTextVertically) {
 }
 
 TEST(DrawTextStaticTest, ReplacedFontsAreDeleted) {
-    Host host;
+    TestHost host;
     CDrawTextStatic label;
     Attach(label, host.AddStatic(L"同意", 20, 20, 100, 24), 1);
     const HFONT hFirst = label.m_font;

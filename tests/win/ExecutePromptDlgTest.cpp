@@ -1,6 +1,6 @@
 // The working prompt for real: its text, its dots, and its end from another thread through
 // an owner window, as the size change ends it.
-#include "PromptTestSupport.h"
+#include "ScriptedModal.h"
 
 #include "prompts/ExecutePromptChildDlg.h"
 #include "prompts/ExecutePromptDlg.h"
@@ -15,10 +15,10 @@
 
 namespace {
 
-using Working = ScriptedPrompt<CExecutePromptDlg>;
+using Working = ScriptedModal<CExecutePromptDlg>;
 
 CExecutePromptChildDlg& Child(Working& prompt) {
-    return *static_cast<CExecutePromptChildDlg*>(prompt.m_pChildDlg);
+    return *static_cast<CExecutePromptChildDlg*>(prompt.m_pChildDlg.get());
 }
 
 bool IsDotTimerRunning(CDrawStateInfoStatic& label) {
@@ -227,8 +227,8 @@ TEST(ExecutePromptDlg, TextAndLabelLayout) {
             label = state.GetRectInParent();
             client = child.GetClientRect();
             // It paints the panel behind its text and its dots are running.
-            bConfigured = state.m_pBkImage == child.m_pBkImage && state.m_pBkImage != nullptr &&
-                          IsDotTimerRunning(state);
+            bConfigured = state.m_pBkImage == child.m_pBkImage.get() &&
+                          state.m_pBkImage != nullptr && IsDotTimerRunning(state);
             p.SendMessage(WM_CLOSE_EXECUTE_PROMPT);
         };
         EXPECT_EQ(prompt.DoModal(), IDOK);

@@ -1,10 +1,15 @@
 // The framework's dialogs for real: modal loops, pre-translation, owner-draw, centring.
 #include "framework/Button.h"
 #include "framework/Dialog.h"
+#include "framework/WinApp.h"
+
+#include "ScriptedModal.h"
+#include "WindowKit.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -12,7 +17,6 @@ namespace {
 constexpr UINT kTestDialog = 9001;
 constexpr int kEdit = 9101;
 constexpr int kDrawButton = 9102;
-constexpr UINT_PTR kActTimer = 1;
 constexpr UINT WM_TEST_END = WM_APP + 1;
 
 class RecordingButton : public CButton {
@@ -29,13 +33,11 @@ public:
     std::vector<UINT> seen;
 };
 
-// A dialog whose steps run from a timer once its modal loop is going.
-class TestDialog : public CDialog {
+// The framework's dialog with a bound owner-drawn button and a record of pre-translated keys.
+class DialogUnderTest : public CDialog {
 public:
-    explicit TestDialog(CWnd* pParent = nullptr) : CDialog(kTestDialog, pParent) {}
+    explicit DialogUnderTest(CWnd* pParent = nullptr) : CDialog(kTestDialog, pParent) {}
 
-    std::function<void(TestDialog&)> onLoop;
-    std::function<void(TestDialog&)> onInit;
     std::vector<std::pair<HWND, UINT>> preTranslated;
     RecordingButton button;
     bool bSwallowKeys = false;
@@ -51,23 +53,7 @@ public:
     }
 
 protected:
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        button.SubclassDlgItem(kDrawButton, this);
-        if (onInit) {
-            onInit(*this);
-        }
-        SetTimer(kActTimer, 50);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR nId) override {
-        if (nId == kActTimer) {
-            KillTimer(kActTimer);
-            if (onLoop) {
-                onLoop(*this);
-            }
-        }
-    }
+    void DoDataExchange() override { button.SubclassDlgItem(kDrawButton, this); }
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (msg == WM_TEST_END) {
             EndDialog(static_cast<INT_PTR>(wParam));
@@ -76,6 +62,7 @@ protected:
         return CDialog::WindowProc(msg, wParam, lParam);
     }
 };
+using TestDialog = ScriptedModal<DialogUnderTest>;
 
 DWORD WINAPI SendEndLater(LPVOID pParam) {
     Sleep(200);
@@ -83,38 +70,25 @@ DWORD WINAPI SendEndLater(LPVOID pParam) {
     return 0;
 }
 
-// Handles messages for a while, as a modal loop would.
-void Pump(DWORD ms) {
-    const ULONGLONG end = GetTickCount64() + ms;
-    while (GetTickCount64() < end) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 } // namespace
 
 TEST(FrameworkDialog, EndDialogResultComesBackFromDoModal) {
     TestDialog dialog;
-    dialog.onLoop = [](TestDialog& d) { d.EndDialog(42); };
+    dialog.script = [](TestDialog& d) { d.EndDialog(42); };
     EXPECT_EQ(dialog.DoModal(), 42);
     EXPECT_EQ(dialog.m_hWnd, nullptr) << "the window is gone after the modal run";
 }
 
 TEST(FrameworkDialog, CloseEndsAModalDialogWithCancel) {
     TestDialog dialog;
-    dialog.onLoop = [](TestDialog& d) { d.PostMessage(WM_CLOSE); };
+    dialog.script = [](TestDialog& d) { d.PostMessage(WM_CLOSE); };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST(FrameworkDialog, PreTranslateSeesChildMessagesFromTheChildUp) {
     TestDialog dialog;
     HWND hEdit = nullptr;
-    dialog.onLoop = [&](TestDialog& d) {
+    dialog.script = [&](TestDialog& d) {
         // Queued behind the keys, so the modal loop handles those first.
         hEdit = GetDlgItem(d.m_hWnd, kEdit);
         PostMessageW(hEdit, WM_CHAR, L'x', 0);
@@ -133,7 +107,7 @@ TEST(FrameworkDialog, PreTranslateSeesChildMessagesFromTheChildUp) {
 
 TEST(FrameworkDialog, EscapeReachesTheDialogManagerUnlessSwallowed) {
     TestDialog dialog;
-    dialog.onLoop = [](TestDialog& d) {
+    dialog.script = [](TestDialog& d) {
         PostMessageW(GetDlgItem(d.m_hWnd, kEdit), WM_KEYDOWN, VK_ESCAPE, 0);
         d.PostMessage(WM_TEST_END, 77);
     };
@@ -144,7 +118,7 @@ TEST(FrameworkDialog, SwallowedKeysNeverReachTheDialogManager) {
     // Without the dialog's veto, Esc would end the dialog with IDCANCEL.
     TestDialog dialog;
     dialog.bSwallowKeys = true;
-    dialog.onLoop = [](TestDialog& d) {
+    dialog.script = [](TestDialog& d) {
         PostMessageW(GetDlgItem(d.m_hWnd, kEdit), WM_KEYDOWN, VK_ESCAPE, 0);
         PostMessageW(GetDlgItem(d.m_hWnd, kEdit), WM_KEYDOWN, VK_RETURN, 0);
         d.PostMessage(WM_TEST_END, 77);
@@ -156,9 +130,9 @@ TEST(FrameworkDialog, NestedModalLoopsDisableAndRestoreTheirOwner) {
     TestDialog outer;
     BOOL bOwnerEnabledDuringInner = TRUE;
     INT_PTR nInner = 0;
-    outer.onLoop = [&](TestDialog& o) {
+    outer.script = [&](TestDialog& o) {
         TestDialog inner(&o);
-        inner.onLoop = [&](TestDialog& i) {
+        inner.script = [&](TestDialog& i) {
             bOwnerEnabledDuringInner = IsWindowEnabled(o.m_hWnd);
             i.EndDialog(7);
         };
@@ -173,10 +147,10 @@ TEST(FrameworkDialog, NestedModalLoopsDisableAndRestoreTheirOwner) {
 TEST(FrameworkDialog, MessageSentFromAnotherThreadEndsANestedLoop) {
     TestDialog outer;
     INT_PTR nInner = 0;
-    outer.onLoop = [&](TestDialog& o) {
+    outer.script = [&](TestDialog& o) {
         TestDialog inner(&o);
         HANDLE hThread = nullptr;
-        inner.onLoop = [&](TestDialog& i) {
+        inner.script = [&](TestDialog& i) {
             // Sent messages are handled inside GetMessage: the loop must still notice the end.
             hThread = CreateThread(nullptr, 0, SendEndLater, i.m_hWnd, 0, nullptr);
         };
@@ -191,7 +165,7 @@ TEST(FrameworkDialog, MessageSentFromAnotherThreadEndsANestedLoop) {
 
 TEST(FrameworkDialog, OwnerDrawnButtonDrawsItself) {
     TestDialog dialog;
-    dialog.onLoop = [](TestDialog& d) {
+    dialog.script = [](TestDialog& d) {
         Pump(300);
         d.EndDialog(IDOK);
     };
@@ -202,18 +176,18 @@ TEST(FrameworkDialog, OwnerDrawnButtonDrawsItself) {
 TEST(FrameworkDialog, ModalDialogIsCentredOverItsOwnerUnlessItPlacedItself) {
     TestDialog owner;
     RECT ownerRect{}, centred{}, placed{};
-    owner.onInit = [](TestDialog& o) { o.MoveWindow(100, 80, 600, 400); };
-    owner.onLoop = [&](TestDialog& o) {
+    owner.init = [](TestDialog& o) { o.MoveWindow(100, 80, 600, 400); };
+    owner.script = [&](TestDialog& o) {
         ownerRect = o.GetWindowRect();
         TestDialog child(&o);
-        child.onLoop = [&](TestDialog& c) {
+        child.script = [&](TestDialog& c) {
             centred = c.GetWindowRect();
             c.EndDialog(IDOK);
         };
         child.DoModal();
         TestDialog self(&o);
-        self.onInit = [](TestDialog& s) { s.MoveWindow(10, 20, 200, 100); };
-        self.onLoop = [&](TestDialog& s) {
+        self.init = [](TestDialog& s) { s.MoveWindow(10, 20, 200, 100); };
+        self.script = [&](TestDialog& s) {
             placed = s.GetWindowRect();
             s.EndDialog(IDOK);
         };
@@ -238,4 +212,48 @@ TEST(FrameworkDialog, ModelessDialogLivesUntilDestroyed) {
     DestroyWindow(hWnd);
     EXPECT_EQ(modeless.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandle(hWnd), nullptr);
+}
+
+namespace {
+
+class TestApp : public CWinApp {
+public:
+    BOOL InitInstance() override { return FALSE; }
+};
+
+} // namespace
+
+TEST(FrameworkDialog, AParentlessModalDialogIsOwnedByTheMainWindow) {
+    struct Seen {
+        HWND hOwner;
+        BOOL bMainEnabled;
+    };
+    auto app = std::make_unique<TestApp>();
+    TestDialog main;
+    app->m_pMainWnd = &main;
+    HWND hMain = nullptr;
+    HWND hMainOwner = reinterpret_cast<HWND>(1);
+    Seen owned{}, withoutApp{};
+    const auto runParentless = [](TestDialog& m, Seen* pSeen) {
+        TestDialog prompt;
+        prompt.script = [&](TestDialog& p) {
+            *pSeen = {GetWindow(p.m_hWnd, GW_OWNER), IsWindowEnabled(m.m_hWnd)};
+            p.EndDialog(IDOK);
+        };
+        prompt.DoModal();
+    };
+    main.script = [&](TestDialog& m) {
+        hMain = m.m_hWnd;
+        hMainOwner = GetWindow(m.m_hWnd, GW_OWNER);
+        runParentless(m, &owned);
+        app.reset();
+        runParentless(m, &withoutApp);
+        m.EndDialog(IDOK);
+    };
+    main.DoModal();
+    EXPECT_EQ(hMainOwner, nullptr) << "the main window itself has no owner";
+    EXPECT_EQ(owned.hOwner, hMain);
+    EXPECT_FALSE(owned.bMainEnabled) << "the main window is disabled while the dialog runs";
+    EXPECT_EQ(withoutApp.hOwner, nullptr) << "no application, no default owner";
+    EXPECT_TRUE(withoutApp.bMainEnabled);
 }

@@ -1,11 +1,9 @@
 // Fonts derived from a window's font, and text widths measured with them.
 #include "ui/LabelFont.h"
 
-#include "LabelTestHost.h"
+#include "WindowKit.h"
 
 #include <gtest/gtest.h>
-
-using namespace label_test;
 
 namespace {
 
@@ -16,7 +14,7 @@ LOGFONTW LogFontOf(HFONT hFont) {
 }
 
 TEST(LabelFontTest, DerivedFontChangesHeightAndWeightOnlyWithAHeightChange) {
-    Host host;
+    TestHost host;
     const LOGFONTW base = LogFontOf(host.Font());
     ASSERT_EQ(base.lfHeight, -13);
 
@@ -54,7 +52,7 @@ TEST(LabelFontTest, DerivedFontChangesHeightAndWeightOnlyWithAHeightChange) {
 }
 
 TEST(LabelFontTest, MeasuredWidths) {
-    Host host;
+    TestHost host;
     HDC hDC = GetDC(host.Window());
     const HGDIOBJ hFontBefore = GetCurrentObject(hDC, OBJ_FONT);
 

@@ -2,6 +2,8 @@
 #include "ui/FrameContentDlg.h"
 #include "ui/LayeredFrameDlg.h"
 
+#include "ScriptedModal.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,8 +14,6 @@ constexpr UINT kFrameTemplate = 9010;
 constexpr UINT kContentTemplate = 9011;
 constexpr UINT kPromptFramePng = 169;
 constexpr UINT kPromptContentPng = 170;
-constexpr UINT_PTR kActTimer = 1;
-constexpr UINT WM_APP_END = WM_APP + 7;
 
 class TestContent : public CFrameContentDlg {
 public:
@@ -28,38 +28,31 @@ protected:
     }
 };
 
-class TestFrame : public CLayeredFrameDlg {
+class FrameUnderTest : public CLayeredFrameDlg {
 public:
-    explicit TestFrame(UINT nFramePng = kPromptFramePng)
+    explicit FrameUnderTest(UINT nFramePng = kPromptFramePng)
         : CLayeredFrameDlg(kFrameTemplate, kPromptPair, nFramePng) {}
-    std::function<void(TestFrame&)> onLoop;
-    TestContent* Content() const { return static_cast<TestContent*>(m_pChildDlg); }
+    TestContent* Content() const { return static_cast<TestContent*>(m_pChildDlg.get()); }
 
 protected:
     CFrameContentDlg* NewContent() override { return new TestContent; }
-    BOOL OnInitDialog() override {
-        CLayeredFrameDlg::OnInitDialog();
-        SetTimer(kActTimer, 50);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR nId) override {
-        KillTimer(nId);
-        if (onLoop) {
-            onLoop(*this);
-        }
-        // Queued, so whatever the steps posted is handled by the modal loop first.
-        PostMessage(WM_APP_END);
-    }
-    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg == WM_APP_END) {
-            bContentVisibleAtEnd = Content() != nullptr && Content()->IsWindowVisible();
-            EndDialog(IDOK);
-            return 0;
-        }
-        return CLayeredFrameDlg::WindowProc(msg, wParam, lParam);
-    }
+};
 
+// Runs onLoop in the modal loop, then ends once whatever onLoop posted has been handled.
+class TestFrame : public ScriptedModal<FrameUnderTest> {
 public:
+    explicit TestFrame(UINT nFramePng = kPromptFramePng) : ScriptedModal(nFramePng) {
+        script = [this](FrameUnderTest&) {
+            if (onLoop) {
+                onLoop(*this);
+            }
+            Later([this] {
+                bContentVisibleAtEnd = Content() != nullptr && Content()->IsWindowVisible();
+                EndDialog(IDOK);
+            });
+        };
+    }
+    std::function<void(TestFrame&)> onLoop;
     bool bContentVisibleAtEnd = false;
 };
 
@@ -172,4 +165,22 @@ TEST(LayeredFrame, EscapeAndEnterChangeNothing) {
     };
     EXPECT_EQ(frame.DoModal(), IDOK);
     EXPECT_TRUE(frame.bContentVisibleAtEnd);
+}
+
+TEST(LayeredFrame, AMinimisedFrameKeepsItsContentHidden) {
+    TestFrame frame;
+    bool bShownWhileMinimised = true;
+    frame.onLoop = [&](TestFrame& f) {
+        // As the panel's minimise button does it.
+        f.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+        // Activated while still minimised, as from the task switcher.
+        SetActiveWindow(f.m_hWnd);
+        f.SendMessage(WM_ACTIVATE, WA_ACTIVE);
+        f.Later([&] {
+            bShownWhileMinimised = f.Content()->IsWindowVisible();
+            f.ShowWindow(SW_RESTORE);
+        });
+    };
+    EXPECT_EQ(frame.DoModal(), IDOK);
+    EXPECT_FALSE(bShownWhileMinimised);
 }

@@ -2,6 +2,8 @@
 // same list as the product).
 #include "ui/PngResource.h"
 
+#include "WindowKit.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -30,24 +32,11 @@ constexpr ImageGroup kImages[] = {
     {201, 201, 541, 402, true}, {202, 205, 266, 60, true},   {206, 217, 82, 47, false},
 };
 
-struct ImageDeleter {
-    void operator()(Gdiplus::Image* p) const { delete p; }
-};
-using ImagePtr = std::unique_ptr<Gdiplus::Image, ImageDeleter>;
+using ImagePtr = CImagePtr;
 
 class PngResource : public testing::Test {
 protected:
-    void SetUp() override {
-        const Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&m_token, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override {
-        if (m_token != 0) {
-            Gdiplus::GdiplusShutdown(m_token);
-        }
-    }
-
-    ULONG_PTR m_token = 0;
+    GdiplusSession m_gdiplus;
 };
 
 } // namespace
@@ -70,7 +59,7 @@ TEST_F(PngResource, EveryImageDecodesWithItsSizeAndAlpha) {
 
 TEST_F(PngResource, MissingIdFailsAndLeavesTheSlotAlone) {
     for (UINT nId : {147u, 192u, 194u, 196u, 218u}) {
-        Gdiplus::Image* const pSentinel = reinterpret_cast<Gdiplus::Image*>(&m_token);
+        Gdiplus::Image* const pSentinel = reinterpret_cast<Gdiplus::Image*>(&m_gdiplus);
         Gdiplus::Image* pImage = pSentinel;
         EXPECT_FALSE(LoadPngResource(&pImage, nId)) << nId;
         EXPECT_EQ(pImage, pSentinel) << nId;

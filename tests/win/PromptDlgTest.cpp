@@ -1,5 +1,5 @@
 // The message prompt for real: its answers, its buttons per type and its layout.
-#include "PromptTestSupport.h"
+#include "ScriptedModal.h"
 
 #include "prompts/PromptChildDlg.h"
 #include "prompts/PromptDlg.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-using Prompt = ScriptedPrompt<CPromptDlg>;
+using Prompt = ScriptedModal<CPromptDlg>;
 
 struct Box {
     int left, top, right, bottom;
@@ -23,7 +23,7 @@ void PrintTo(const Box& b, std::ostream* os) {
 }
 
 CPromptChildDlg& Child(Prompt& prompt) {
-    return *static_cast<CPromptChildDlg*>(prompt.m_pChildDlg);
+    return *static_cast<CPromptChildDlg*>(prompt.m_pChildDlg.get());
 }
 
 Box InContent(const CWnd& control) {
@@ -121,7 +121,7 @@ TEST(PromptDlg, EachTypeShowsItsButtonsAtTheirPlaces) {
             seen.strText = child.m_staticText.GetWindowText();
             seen.bImages = true;
             for (CPngButton* pButton : {&child.m_btnOK, &child.m_btnCancel, &child.m_btnClose}) {
-                for (Gdiplus::Image* pImage : pButton->m_pImages) {
+                for (const CImagePtr& pImage : pButton->m_pImages) {
                     seen.bImages = seen.bImages && pImage != nullptr;
                 }
             }
@@ -164,12 +164,12 @@ TEST(PromptDlg, ResizeLaysOutAgainWithoutReloadingImages) {
         std::wstring strText;
         prompt.script = [&](Prompt& p) {
             CPromptChildDlg& child = Child(p);
-            pBefore = child.m_btnOK.m_pImages[0];
+            pBefore = child.m_btnOK.m_pImages[0].get();
             child.m_staticText.SetWindowText(L"changed");
             // Wider by 100 and taller by 40: every rectangle follows the new client area.
             SetWindowPos(child.m_hWnd, nullptr, 0, 0, 426, 186,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            pAfter = child.m_btnOK.m_pImages[0];
+            pAfter = child.m_btnOK.m_pImages[0].get();
             ok = InContent(child.m_btnOK);
             cancel = InContent(child.m_btnCancel);
             close = InContent(child.m_btnClose);

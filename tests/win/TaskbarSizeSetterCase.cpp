@@ -5,11 +5,13 @@
 #include "taskbar/TaskbarSizeSetter.h"
 
 #include "WinTestSupport.h"
+#include "WindowKit.h"
 
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -77,19 +79,8 @@ public:
     HWND Handle() const { return m_hWnd; }
 
     // Handles messages until `done` holds (checked after each wake-up) or time runs out.
-    template <typename Done> bool PumpUntil(Done done, HANDLE hWait = nullptr) {
-        const ULONGLONG deadline = GetTickCount64() + 60000;
-        while (!done()) {
-            if (GetTickCount64() > deadline) {
-                return false;
-            }
-            MsgWaitForMultipleObjects(hWait ? 1 : 0, &hWait, FALSE, 50, QS_ALLINPUT);
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                DispatchMessageW(&msg);
-            }
-        }
-        return true;
+    bool PumpUntil(const std::function<bool()>& done, HANDLE hWait = nullptr) {
+        return ::PumpUntil(done, 60000, hWait);
     }
 
     std::vector<std::pair<UINT, WPARAM>> messages;

@@ -1,12 +1,9 @@
 // The gallery's controls page worked with the real mouse: the image buttons, the check box and
 // the labels, judged by what the screen shows and by the page's journal of notifications.
-#include "UiDesktop.h"
-#include "UiDriver.h"
-#include "UiProcess.h"
-
 #include "SkinTestSupport.h"
 
 #include "WinTestSupport.h"
+#include "WindowKit.h"
 #include "resource.h"
 #include "ui/FrameGeometry.h"
 
@@ -22,7 +19,6 @@
 
 namespace {
 
-constexpr DWORD kStartMs = 30000;
 constexpr DWORD kReactMs = 5000;
 constexpr int kLargeMargin = 12; // the page's margins of 1018, design pixels
 
@@ -81,17 +77,11 @@ enum { kNormal = 0, kHover = 1, kPressed = 2, kDisabled = 3 };
 class ControlsPage : public testing::Test {
 protected:
     void SetUp() override {
-        const Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&m_token, &input, nullptr), Gdiplus::Ok);
-        desktop = std::make_unique<UiDesktop>(L"KelvaneControls");
-        fScale = ScreenScale();
-        nDpi = static_cast<int>(fScale * 96.0f + 0.5f);
         journal = folder.File(L"journal.txt");
-        const std::wstring exe =
-            FolderOf(FolderOf(FolderOf(FolderOf(ThisProgram())))) + L"\\bin\\KelvaneGallery.exe";
-        process = std::make_unique<UiProcess>(exe, L"controls \"--journal=" + journal + L"\"",
-                                              FolderOf(exe), desktop->Name());
-        ui = std::make_unique<UiDriver>(process->Id());
+        run.Start(BuiltProgram(L"KelvaneGallery.exe"), L"controls \"--journal=" + journal + L"\"");
+        ui = run.ui.get();
+        fScale = run.fScale;
+        nDpi = run.nDpi;
         ASSERT_TRUE(UiDriver::WaitFor(
             [&] {
                 for (HWND hWnd : ui->Windows()) {
@@ -102,22 +92,11 @@ protected:
                 }
                 return hContent != nullptr;
             },
-            kStartMs))
-            << UiDriverError::Utf8(ui->Describe());
+            run.kStartMs))
+            << run.Describe();
         // Laid out for the final size and painted: the links report their first paint.
         ASSERT_TRUE(WaitForJournal("paints 1016 "));
         Rest();
-    }
-    void TearDown() override {
-        if (process) {
-            process->Terminate(0);
-        }
-        process.reset();
-        ui.reset();
-        desktop.reset();
-        if (m_token != 0) {
-            Gdiplus::GdiplusShutdown(m_token);
-        }
     }
 
     int S(int nValue) const { return FrameGeometry::Scale(nValue, fScale); }
@@ -162,17 +141,14 @@ protected:
             hContent, Artifact(L"controls-" + std::to_wstring(nDpi) + L"dpi-" + what + L".png"));
     }
 
+    GdiplusSession gdiplus;
     TempFolder folder;
     std::wstring journal;
-    std::unique_ptr<UiDesktop> desktop;
-    std::unique_ptr<UiProcess> process;
-    std::unique_ptr<UiDriver> ui;
+    SkinSession run{L"KelvaneControls"};
+    UiDriver* ui = nullptr;
     HWND hContent = nullptr;
     float fScale = 1.0f;
     int nDpi = 96;
-
-private:
-    ULONG_PTR m_token = 0;
 };
 
 } // namespace

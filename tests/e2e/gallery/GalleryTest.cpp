@@ -1,8 +1,4 @@
 // The skin's frame and content pairs, shown by the gallery and worked with real mouse and keys.
-#include "UiDesktop.h"
-#include "UiDriver.h"
-#include "UiProcess.h"
-
 #include "SkinTestSupport.h"
 
 #include "WinTestSupport.h"
@@ -13,9 +9,6 @@
 #include <memory>
 
 namespace {
-
-constexpr DWORD kStartMs = 30000;
-constexpr DWORD kSettleMs = 3000;
 
 struct Pair {
     const wchar_t* name;
@@ -34,44 +27,27 @@ void PrintTo(const Pair& pair, std::ostream* os) {
 class GalleryPair : public testing::TestWithParam<Pair> {
 protected:
     void SetUp() override {
-        desktop = std::make_unique<UiDesktop>(L"KelvaneGallery");
-        fScale = ScreenScale();
-        const std::wstring exe =
-            FolderOf(FolderOf(FolderOf(FolderOf(ThisProgram())))) + L"\\bin\\KelvaneGallery.exe";
         before = std::make_unique<UiImage>(UiImage::CaptureScreen(
             {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
-        process = std::make_unique<UiProcess>(exe, GetParam().name, FolderOf(exe), desktop->Name());
-        ui = std::make_unique<UiDriver>(process->Id());
-        const SkinWindow window = WaitForSkinWindow(*ui, kStartMs);
-        hFrame = window.hFrame;
-        hContent = window.hContent;
-        ASSERT_NE(hContent, nullptr) << UiDriverError::Utf8(ui->Describe());
-        // The gallery moves each frame into place after creating it; the content follows within
-        // that move, a moment after the frame.
-        ASSERT_TRUE(UiDriver::WaitFor(
-            [&] { return FrameRect().left != 0 && IsSettled(window, Metrics(), fScale); },
-            kSettleMs))
-            << UiDriverError::Utf8(ui->Describe());
-    }
-    void TearDown() override {
-        if (process) {
-            process->Terminate(0);
-        }
+        run.Start(BuiltProgram(L"KelvaneGallery.exe"), GetParam().name);
+        ASSERT_TRUE(run.WaitForSkin(Metrics()));
+        // The gallery moves each frame into place after creating it.
+        ASSERT_TRUE(UiDriver::WaitFor([&] { return FrameRect().left != 0; }, run.kSettleMs));
+        ASSERT_TRUE(run.WaitForSkin(Metrics()));
+        hFrame = run.window.hFrame;
+        hContent = run.window.hContent;
+        ui = run.ui.get();
+        fScale = run.fScale;
     }
 
-    PixelRect FrameRect() const { return ToPixels(UiDriver::ScreenRect(hFrame)); }
-    PixelRect ContentRect() const { return ToPixels(UiDriver::ScreenRect(hContent)); }
+    PixelRect FrameRect() const { return run.FrameRect(); }
+    PixelRect ContentRect() const { return run.ContentRect(); }
     const FramePairMetrics& Metrics() const { return GetParam().metrics; }
-    // Drags from a point of the content's band, where the user would take hold of it.
-    void DragBy(POINT from, int dx, int dy) {
-        ui->Drag(from, {from.x + dx, from.y + dy});
-        Sleep(300);
-    }
+    void DragBy(POINT from, int dx, int dy) { run.DragBy(from, dx, dy); }
 
-    std::unique_ptr<UiDesktop> desktop;
+    SkinSession run{L"KelvaneGallery"};
     std::unique_ptr<UiImage> before;
-    std::unique_ptr<UiProcess> process;
-    std::unique_ptr<UiDriver> ui;
+    UiDriver* ui = nullptr;
     HWND hFrame = nullptr;
     HWND hContent = nullptr;
     float fScale = 1.0f;
@@ -87,10 +63,7 @@ TEST_P(GalleryPair, FrameShowsItsImageWithTransparentMarginsAndCarriesTheContent
     EXPECT_TRUE(UiDriver::IsVisible(hContent));
 
     Sleep(500);
-    const int nDpi = static_cast<int>(fScale * 96.0f + 0.5f);
-    const UiImage shot =
-        UiDriver::Capture(hFrame, Artifact(std::wstring(L"gallery-") + GetParam().name + L"-" +
-                                           std::to_wstring(nDpi) + L"dpi.png"));
+    const UiImage shot = run.Shot(hFrame, std::wstring(L"gallery-") + GetParam().name);
     // The frame's very corner is transparent: the desktop shows through unchanged.
     const POINT corner{frame.left, frame.top};
     EXPECT_EQ(shot.PixelAtScreen(corner), before->PixelAtScreen(corner));
@@ -105,8 +78,9 @@ TEST_P(GalleryPair, BandDragsTheContentAndTheFrameFollowsUntilItLeads) {
     const POINT grip{start.left + FrameGeometry::Scale(40, fScale),
                      start.top + FrameGeometry::Scale(10, fScale)};
     // The mouse reaches the content, not the frame around it.
-    ASSERT_TRUE(UiDriver::WaitFor([&] { return UiDriver::WindowAt(grip) == hContent; }, kSettleMs))
-        << UiDriverError::Utf8(ui->Describe());
+    ASSERT_TRUE(
+        UiDriver::WaitFor([&] { return UiDriver::WindowAt(grip) == hContent; }, run.kSettleMs))
+        << run.Describe();
     DragBy(grip, 60, 40);
     if (Metrics().nCaptionHeight == 0) {
         EXPECT_EQ(ContentRect(), start) << "this content cannot be dragged";
@@ -137,12 +111,7 @@ TEST_P(GalleryPair, ButtonCornerOfTheBandDoesNotDrag) {
     const int nInset = FrameGeometry::Scale(Metrics().nCaptionExcluded, fScale) / 2;
     const POINT corner{start.right - nInset, start.top + FrameGeometry::Scale(10, fScale)};
     // Otherwise the press would prove nothing: it lands on the content or a control of it.
-    ASSERT_TRUE(UiDriver::WaitFor(
-        [&] {
-            const HWND hAt = UiDriver::WindowAt(corner);
-            return hAt == hContent || IsChild(hContent, hAt);
-        },
-        kSettleMs));
+    ASSERT_TRUE(UiDriver::WaitFor([&] { return Reaches(hContent, corner); }, run.kSettleMs));
     DragBy(corner, 50, 50);
     EXPECT_EQ(ContentRect(), start);
 }
@@ -152,15 +121,10 @@ TEST_P(GalleryPair, ActivatingTheFrameKeepsTheContentInReach) {
     // content takes the activation back.
     ui->BringToForeground(hFrame);
     EXPECT_TRUE(
-        UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; }, kSettleMs));
+        UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; }, run.kSettleMs));
     const PixelRect content = ContentRect();
     const POINT inside{content.left + 2, content.top + 2};
-    EXPECT_TRUE(UiDriver::WaitFor(
-        [&] {
-            const HWND hAt = UiDriver::WindowAt(inside);
-            return hAt == hContent || IsChild(hContent, hAt);
-        },
-        kSettleMs));
+    EXPECT_TRUE(UiDriver::WaitFor([&] { return Reaches(hContent, inside); }, run.kSettleMs));
     EXPECT_TRUE(UiDriver::IsVisible(hContent));
 }
 
@@ -172,7 +136,7 @@ TEST_P(GalleryPair, EscapeAndEnterChangeNothing) {
     Sleep(500);
     EXPECT_TRUE(IsWindow(hFrame) && UiDriver::IsVisible(hContent));
     EXPECT_EQ(FrameRect(), frame);
-    EXPECT_TRUE(process->IsRunning());
+    EXPECT_TRUE(run.process->IsRunning());
 }
 
 INSTANTIATE_TEST_SUITE_P(Skin, GalleryPair, testing::ValuesIn(kPairs), [](const auto& param) {

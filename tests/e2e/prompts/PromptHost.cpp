@@ -7,9 +7,11 @@
 // message to an owner window, which forwards it to the prompt; the worker goes once MS have
 // passed after the prompt appeared, or once the named event is set (by the test). Exit code:
 // DoModal's result, 100 for a wrong command line.
+#include "GdiplusSession.h"
 #include "prompts/ExecutePromptDlg.h"
 #include "prompts/PromptDlg.h"
 #include "taskbar/TaskbarSizeSetter.h"
+#include "ui/ScreenScale.h"
 
 #include <commctrl.h>
 
@@ -20,16 +22,9 @@ namespace {
 
 constexpr int kUsageExit = 100;
 
-float ScreenScale() {
-    HDC hDC = GetDC(nullptr);
-    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
-    ReleaseDC(nullptr, hDC);
-    return FrameGeometry::ScaleForDpi(nDpi);
-}
-
 float ParseScale(const std::wstring& text) {
     if (text.empty() || text == L"screen") {
-        return ScreenScale();
+        return ScreenScaleFactor();
     }
     return std::wcstof(text.c_str(), nullptr);
 }
@@ -146,9 +141,7 @@ int RunWorking(int argc, wchar_t** argv) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    const GdiplusSession gdiplus;
     int nExit = kUsageExit;
     const std::wstring mode = __argc > 1 ? __wargv[1] : L"";
     if (mode == L"prompt") {
@@ -156,6 +149,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     } else if (mode == L"working") {
         nExit = RunWorking(__argc, __wargv);
     }
-    Gdiplus::GdiplusShutdown(token);
     return nExit;
 }

@@ -1,9 +1,5 @@
 // The two prompts as a person meets them: shown by a host program the way the tool shows them,
 // looked at, clicked, dragged and typed at with real input, at the screen's dpi.
-#include "UiDesktop.h"
-#include "UiDriver.h"
-#include "UiProcess.h"
-
 #include "SkinTestSupport.h"
 
 #include "WinTestSupport.h"
@@ -21,8 +17,6 @@
 
 namespace {
 
-constexpr DWORD kStartMs = 30000;
-constexpr DWORD kSettleMs = 3000;
 constexpr DWORD kExitMs = 15000;
 constexpr DWORD kKeepsRunningMs = 800;
 
@@ -30,10 +24,6 @@ const std::wstring kDefaultWorkingText = L"正在修复，请稍等";
 const std::wstring kLongText =
     L"设置任务栏大小成功,设置后需要重启电脑生效,是否重启电脑？请保存好数据，确定要运行吗？"
     L"The new size takes effect after a restart.";
-
-int Dpi(float fScale) {
-    return static_cast<int>(fScale * 96.0f + 0.5f);
-}
 
 std::wstring Quoted(const std::wstring& text) {
     return L"\"" + text + L"\"";
@@ -113,34 +103,20 @@ bool IsLight(COLORREF c) {
 // One host showing one prompt, on a desktop of its own; frame and content found.
 class PromptHostTest : public testing::Test {
 protected:
-    void SetUp() override {
-        desktop = std::make_unique<UiDesktop>(L"KelvanePrompts");
-        fScale = ScreenScale();
-        places = fScale == 1.0f ? &kPlaces96 : &kPlaces120;
-    }
+    void SetUp() override { places = run.fScale == 1.0f ? &kPlaces96 : &kPlaces120; }
     void TearDown() override {
-        if (host) {
-            host->Terminate(0);
-        }
         if (hCloseEvent != nullptr) {
             CloseHandle(hCloseEvent);
         }
     }
 
     void Start(const std::wstring& arguments) {
-        const std::wstring exe = FolderOf(ThisProgram()) + L"\\PromptHost.exe";
-        host = std::make_unique<UiProcess>(exe, arguments, FolderOf(exe), desktop->Name());
-        ui = std::make_unique<UiDriver>(host->Id());
-        const SkinWindow window = WaitForSkinWindow(*ui, kStartMs);
-        hFrame = window.hFrame;
-        hContent = window.hContent;
-        ASSERT_NE(hContent, nullptr) << UiDriverError::Utf8(ui->Describe());
-        // Centred after creation; the system may count the content on top before the frame has
-        // shown it again, so give that second show its moment.
-        const auto settled = [&] { return IsSettled(window, Metrics(), fScale); };
-        ASSERT_TRUE(UiDriver::WaitFor(settled, kSettleMs)) << UiDriverError::Utf8(ui->Describe());
-        Sleep(500);
-        ASSERT_TRUE(UiDriver::WaitFor(settled, kSettleMs)) << UiDriverError::Utf8(ui->Describe());
+        run.Start(FolderOf(ThisProgram()) + L"\\PromptHost.exe", arguments);
+        ui = run.ui.get();
+        host = run.process.get();
+        ASSERT_TRUE(run.WaitForSkin(Metrics()));
+        hFrame = run.window.hFrame;
+        hContent = run.window.hContent;
     }
     void StartPrompt(int nType, const std::wstring& text) {
         Start(L"prompt " + std::to_wstring(nType) + L" " + Quoted(text));
@@ -168,20 +144,17 @@ protected:
     }
     std::optional<DWORD> ExitCode() const { return host->WaitForExit(kExitMs); }
     std::wstring Shot(const std::wstring& name) const {
-        return Artifact(name + L"-" + std::to_wstring(Dpi(fScale)) + L"dpi.png");
+        return Artifact(name + L"-" + std::to_wstring(run.nDpi) + L"dpi.png");
     }
-    void Drag(POINT from, int dx, int dy) {
-        ui->Drag(from, {from.x + dx, from.y + dy});
-        Sleep(300);
-    }
+    void Drag(POINT from, int dx, int dy) { run.DragBy(from, dx, dy); }
 
-    std::unique_ptr<UiDesktop> desktop;
-    std::unique_ptr<UiProcess> host;
-    std::unique_ptr<UiDriver> ui;
+    SkinSession run{L"KelvanePrompts"};
+    UiProcess* host = nullptr;
+    UiDriver* ui = nullptr;
     HWND hFrame = nullptr;
     HWND hContent = nullptr;
     HANDLE hCloseEvent = nullptr;
-    float fScale = 1.0f;
+    const float& fScale = run.fScale;
     const PromptPlaces* places = nullptr;
 };
 
@@ -268,8 +241,8 @@ TEST_F(MessagePrompt, EscapeAndEnterDoNothing) {
     // Bringing the frame forward, as a click on its edge would, hands the focus back to the
     // content, whose keys still do nothing and whose buttons stay within the mouse's reach.
     ui->BringToForeground(hFrame);
-    ASSERT_TRUE(
-        UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; }, kSettleMs));
+    ASSERT_TRUE(UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; },
+                                  SkinSession::kSettleMs));
     ui->Key(hContent, VK_ESCAPE);
     ui->Key(hContent, VK_RETURN);
     EXPECT_FALSE(host->WaitForExit(kKeepsRunningMs).has_value());
@@ -385,7 +358,7 @@ TEST_F(WorkingPrompt, DotsCycleUntilAnotherThreadClosesIt) {
     ASSERT_FALSE(HasFatalFailure());
     // About once a second, as a person would glance at it: the width of the white ink grows by
     // a dot three times, then falls back to the bare text.
-    ASSERT_TRUE(UiDriver::WaitFor([&] { return LabelInk().Any(); }, kSettleMs));
+    ASSERT_TRUE(UiDriver::WaitFor([&] { return LabelInk().Any(); }, SkinSession::kSettleMs));
     LabelInk(Shot(L"working"));
     std::vector<int> widths;
     int nBlank = 0;
@@ -432,8 +405,8 @@ TEST_F(WorkingPrompt, ClicksDragsAndKeysDoNothing) {
     Drag({content.left + 20, content.top + 8}, 60, 40);
     Drag({(content.left + content.right) / 2, content.bottom - 10}, -40, -30);
     ui->BringToForeground(hFrame);
-    ASSERT_TRUE(
-        UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; }, kSettleMs));
+    ASSERT_TRUE(UiDriver::WaitFor([&] { return UiDriver::ForegroundWindow() == hContent; },
+                                  SkinSession::kSettleMs));
     for (WORD vk : {VK_ESCAPE, VK_RETURN}) {
         ui->Key(hContent, vk);
     }
