@@ -56,9 +56,11 @@ void AppendAnsi(std::string_view bytes, UINT nCodePage, std::wstring* pOutput) {
     MultiByteToWideChar(nCodePage, 0, bytes.data(), nBytes, pOutput->data() + nOld, nChars);
 }
 
-LeadByteTable ThreadCodePageLeadBytes() {
+// The system's commands write in the system's ANSI code page; the thread's follows the user's
+// format settings, which on a Chinese system set to English formats would garble the output.
+LeadByteTable SystemCodePageLeadBytes() {
     CPINFO info{};
-    if (!GetCPInfo(CP_THREAD_ACP, &info)) {
+    if (!GetCPInfo(CP_ACP, &info)) {
         return {};
     }
     return ConsoleOutputDecoder::LeadBytesFromRanges(info.LeadByte, MAX_LEADBYTES);
@@ -143,8 +145,8 @@ BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput) {
     // Only the child's copies keep the pipe open now, so end of data means they have all exited.
     RunHandles::Close(run.hWrite);
 
-    const UINT nCodePage = CP_THREAD_ACP;
-    ConsoleOutputDecoder decoder(ThreadCodePageLeadBytes());
+    const UINT nCodePage = CP_ACP;
+    ConsoleOutputDecoder decoder(SystemCodePageLeadBytes());
     for (;;) {
         const std::span<char> target = decoder.NextReadBuffer();
         DWORD nRead = 0;

@@ -11,6 +11,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+UINT GetCodePageOf(LCID locale) {
+    UINT nCodePage = 0;
+    GetLocaleInfoW(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                   reinterpret_cast<LPWSTR>(&nCodePage), sizeof(nCodePage) / sizeof(wchar_t));
+    return nCodePage;
+}
+
 long long MillisecondsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
@@ -76,16 +83,26 @@ TEST_F(ConsoleCommandRunner, ZeroByteDropsOnlyTheRestOfItsChunk) {
     EXPECT_EQ(output, L"abctail");
 }
 
-TEST_F(ConsoleCommandRunner, DoubleByteCharacterAcrossTheChunkBoundarySurvives) {
+TEST_F(ConsoleCommandRunner, DoubleByteCharacterAcrossTheChunkBoundarySurvivesWhateverTheFormats) {
     // 4,094 single bytes put the first GBK character's lead byte last in the first read.
     const std::wstring success = L"操作成功完成";
     const std::string filler(4094, 'x');
     const std::string bytes = filler + ToCodePage(success, 936) + "\r\n";
     WriteBytes(m_folder.File(L"split.bin"), bytes);
-    std::wstring output;
-    EXPECT_EQ(RunConsoleCommand(EmitCommand({L"file:" + m_folder.File(L"split.bin")}), &output),
-              TRUE);
-    EXPECT_EQ(output, std::wstring(4094, L'x') + success + L"\r\n");
+    // The system's commands write in the system's code page; a user whose formats are English
+    // gives the thread another one, which must not decide.
+    const LCID system = GetThreadLocale();
+    for (const LCID thread : {system, MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 0)}) {
+        ASSERT_TRUE(SetThreadLocale(thread));
+        SCOPED_TRACE(testing::Message() << "thread code page " << GetCodePageOf(thread));
+        std::wstring output;
+        EXPECT_EQ(RunConsoleCommand(EmitCommand({L"file:" + m_folder.File(L"split.bin")}), &output),
+                  TRUE);
+        EXPECT_EQ(output, std::wstring(4094, L'x') + success + L"\r\n");
+    }
+    SetThreadLocale(system);
+    EXPECT_EQ(GetCodePageOf(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), 0)), 1252u)
+        << "the second pass played a thread with another code page";
 }
 
 TEST_F(ConsoleCommandRunner, CommandLineIsCutAt1023Characters) {
