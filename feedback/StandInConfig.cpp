@@ -35,6 +35,13 @@ std::wstring ModulePath(HMODULE hModule) {
 } // namespace
 
 CStandInConfig::CStandInConfig() {
+    // Tests that watch the tool remove its folder keep the ini outside it.
+    wchar_t override[MAX_PATH] = {};
+    const DWORD nOverride = GetEnvironmentVariableW(L"KELVANE_FEEDBACK_INI", override, MAX_PATH);
+    if (nOverride > 0 && nOverride < MAX_PATH) {
+        m_strIniPath = override;
+        return;
+    }
     std::wstring path = ModulePath(ThisModule());
     const std::wstring::size_type dot = path.find_last_of(L'.');
     const std::wstring::size_type slash = path.find_last_of(L'\\');

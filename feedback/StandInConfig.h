@@ -4,9 +4,9 @@
 
 #include <string>
 
-// The optional OstrelFeedbackInformation.ini beside the library, read afresh on every call so
-// a test can change it between calls. Without the file the library behaves as on a user's
-// machine.
+// The optional OstrelFeedbackInformation.ini beside the library (or the file the environment
+// variable KELVANE_FEEDBACK_INI names), read afresh on every call so a test can change it
+// between calls. Without the file the library behaves as on a user's machine.
 class CStandInConfig {
 public:
     CStandInConfig();

@@ -1,13 +1,10 @@
+#include "app/VandrellKelvaneApp.h"
+
 #include <windows.h>
 
-#include <cstdlib>
-
-#include "taskbar/TaskbarSizeSetter.h"
+// The one application object, constructed before wWinMain runs.
+CVandrellKelvaneApp theApp;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    CTaskbarSizeSetter setter;
-    if (!setter.IsSupportedSystem()) {
-        std::exit(0);
-    }
-    return 0;
+    return theApp.Run();
 }

@@ -18,7 +18,7 @@ public:
     // The application object of this process, or null when there is none.
     static CWinApp* Current();
 
-    virtual BOOL InitInstance() = 0;
+    virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance() { return m_nExitCode; }
     int Run();
 

@@ -13,6 +13,23 @@ void CExecutePromptDlg::SetText(std::wstring strText) {
     m_strText = std::move(strText);
 }
 
+void CExecutePromptDlg::EndFromOwner() {
+    if (m_hWnd != nullptr) {
+        SendMessage(WM_CLOSE_EXECUTE_PROMPT);
+    } else {
+        m_bEndWhenUp = true;
+    }
+}
+
+BOOL CExecutePromptDlg::OnInitDialog() {
+    CLayeredFrameDlg::OnInitDialog();
+    if (m_bEndWhenUp) {
+        m_bEndWhenUp = false;
+        OnCloseExecutePrompt(0, 0);
+    }
+    return TRUE;
+}
+
 CFrameContentDlg* CExecutePromptDlg::NewContent() {
     auto* pChild = new CExecutePromptChildDlg;
     pChild->SetText(m_strText);

@@ -12,10 +12,14 @@ public:
     explicit CExecutePromptDlg(CWnd* pParent = nullptr);
 
     void SetText(std::wstring strText);
+    // Ends the prompt for its owner: at once when it is up, else as soon as it comes up, so a
+    // close that arrives first cannot leave it open for ever.
+    void EndFromOwner();
 
     std::wstring m_strText;
 
 protected:
+    BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     CFrameContentDlg* NewContent() override;
     void PrepareGraphics(Gdiplus::Graphics& graphics) override;
@@ -23,4 +27,7 @@ protected:
     void OnCancel() override;
 
     LRESULT OnCloseExecutePrompt(WPARAM wParam, LPARAM lParam);
+
+private:
+    bool m_bEndWhenUp = false;
 };

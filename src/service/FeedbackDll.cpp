@@ -2,6 +2,9 @@
 
 #include "system/ProcAddress.h"
 
+#include <cstdint>
+#include <ctime>
+
 namespace {
 
 constexpr wchar_t kFeedbackDllName[] = L"OstrelFeedbackInformation.dll";
@@ -134,6 +137,14 @@ int CFeedbackDll::GetInterNetState() const {
 int CFeedbackDll::CustomerFeedback(const wchar_t* pszToolId, const wchar_t* pszToolVersion,
                                    int nOutcome) const {
     return m_pfnCustomerFeedback ? m_pfnCustomerFeedback(pszToolId, pszToolVersion, nOutcome) : 0;
+}
+
+int CFeedbackDll::RecordOutcome(int nOutcome, int nDeviceType) const {
+    const auto nNow = static_cast<std::int32_t>(static_cast<std::uint32_t>(_time64(nullptr)));
+    const std::wstring time = std::to_wstring(nNow);
+    const std::wstring type = std::to_wstring(static_cast<long long>(nDeviceType) + 1);
+    return CustomerFeedbackEx(FEEDBACK_TOOL_ID, FEEDBACK_TOOL_VERSION, nOutcome, time.c_str(),
+                              type.c_str());
 }
 
 int CFeedbackDll::CustomerFeedbackEx(const wchar_t* pszToolId, const wchar_t* pszToolVersion,

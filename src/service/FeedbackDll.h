@@ -9,6 +9,9 @@
 // InitFreedbackDll fills six BSTR slots that the caller owns from then on; slot 3 is the address
 // the more-tools button opens.
 inline constexpr int FEEDBACK_INFO_COUNT = 6;
+// The tool's identity as the library knows it; the version is also the panel's title.
+inline constexpr wchar_t FEEDBACK_TOOL_ID[] = L"10147";
+inline constexpr wchar_t FEEDBACK_TOOL_VERSION[] = L"1.1.22.1017";
 inline constexpr int FEEDBACK_INFO_MORE_TOOLS = 3;
 
 // The maker's feedback library, loaded at run time by full path from the executable's folder.
@@ -68,6 +71,9 @@ public:
                          int nOutcome) const;
     int CustomerFeedbackEx(const wchar_t* pszToolId, const wchar_t* pszToolVersion, int nOutcome,
                            const wchar_t* pszTime, const wchar_t* pszDeviceType) const;
+    // CustomerFeedbackEx for this tool: the outcome, now (the low 32 bits of the 64-bit time,
+    // signed) and the device type plus one, both as decimal text.
+    int RecordOutcome(int nOutcome, int nDeviceType) const;
     int WriteCustomerFeedbackInfoFile(const wchar_t* pszToolId, const wchar_t* pszToolVersion,
                                       const wchar_t* pszInfo) const;
     int GetToolIsNewVersion(const wchar_t* pszToolId, const wchar_t* pszToolVersion) const;

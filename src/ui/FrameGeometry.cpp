@@ -19,6 +19,15 @@ PixelRect FrameGeometry::FrameRect(const FramePairMetrics& pair, int left, int t
     return {left, top, left + nWidth, top + nHeight};
 }
 
+PixelRect FrameGeometry::CentredFrameRect(const FramePairMetrics& pair, int cxScreen, int cyScreen,
+                                          float fScale) {
+    const float w = static_cast<float>(pair.nFrameWidth) * fScale;
+    const float h = static_cast<float>(pair.nFrameHeight) * fScale;
+    const int left = cxScreen / 2 - static_cast<int>(w / 2.0f);
+    const int top = cyScreen / 2 - static_cast<int>(h / 2.0f);
+    return {left, top, static_cast<int>(w) + left, static_cast<int>(h) + top};
+}
+
 PixelRect FrameGeometry::ContentRect(const FramePairMetrics& pair, const PixelRect& frame,
                                      float fScale) {
     // Each coordinate from the integer rectangle in float, truncated once.

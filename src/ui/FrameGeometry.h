@@ -59,6 +59,10 @@ public:
     static int Scale(int nValue, float fScale);
     // The frame's size when its top-left corner is at (left, top).
     static PixelRect FrameRect(const FramePairMetrics& pair, int left, int top, float fScale);
+    // A frame centred on a screen of cxScreen × cyScreen: halves in integers, the frame's half
+    // size truncated, the size truncated once more for the right and bottom edges.
+    static PixelRect CentredFrameRect(const FramePairMetrics& pair, int cxScreen, int cyScreen,
+                                      float fScale);
     // Where the content goes inside a frame window rectangle at initialisation.
     static PixelRect ContentRect(const FramePairMetrics& pair, const PixelRect& frame,
                                  float fScale);

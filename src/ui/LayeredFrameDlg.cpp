@@ -14,11 +14,15 @@ void CLayeredFrameDlg::PrepareGraphics(Gdiplus::Graphics&) {}
 
 BOOL CLayeredFrameDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    InitFrameWhereItStands();
+    return TRUE;
+}
+
+void CLayeredFrameDlg::InitFrameWhereItStands() {
     const RECT start = GetWindowRect();
     if (ShowFrameImage(FrameGeometry::FrameRect(m_pair, start.left, start.top, m_fScale))) {
         CreateContent(ToPixelRect(GetWindowRect()));
     }
-    return TRUE;
 }
 
 bool CLayeredFrameDlg::ShowFrameImage(const PixelRect& frame) {
@@ -88,6 +92,7 @@ LRESULT CLayeredFrameDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             PostMessage(WM_RESTACK_CONTENT);
         }
         break;
+
     case WM_RESTACK_CONTENT:
         OnRestackContent();
         return 0;

@@ -31,10 +31,12 @@ public:
     BOOL m_bFollowChild = TRUE;
 
 protected:
-    // The framework's initialisation, then the frame at its template position: ShowFrameImage,
-    // and CreateContent at the frame's window rectangle. Frames that place themselves or set
-    // data first (the shell, the feedback frame) run these steps themselves.
+    // The framework's initialisation, then InitFrameWhereItStands. Frames that place themselves
+    // or set data first (the shell, the feedback frame) run these steps themselves.
     BOOL OnInitDialog() override;
+    // ShowFrameImage sized for the scale where the window stands, and CreateContent at the
+    // frame's window rectangle.
+    void InitFrameWhereItStands();
     // Makes the window layered and pushes the frame image, stretched to the rectangle's size,
     // at the window's position; false (nothing shown, no content) without the image.
     bool ShowFrameImage(const PixelRect& frame);

@@ -114,3 +114,12 @@ TEST(FrameGeometry, CaptionBandLeavesTheButtonCornerAlone) {
     EXPECT_FALSE(band.Contains(1000 + 400 - 26, 510)) << "the close glyph's corner";
     EXPECT_FALSE(band.Contains(1100, 530)) << "below the band";
 }
+
+TEST(FrameGeometry, TheShellIsCentredFromItsTruncatedHalfSize) {
+    EXPECT_EQ(FrameGeometry::CentredFrameRect(kShellPair, 1920, 1200, 1.0f),
+              (PixelRect{755, 295, 1165, 906}));
+    EXPECT_EQ(FrameGeometry::CentredFrameRect(kShellPair, 1920, 1200, 1.25f),
+              (PixelRect{704, 219, 1216, 982}));
+    EXPECT_EQ(FrameGeometry::CentredFrameRect(kShellPair, 1023, 767, 1.5f),
+              (PixelRect{204, -75, 819, 841}));
+}

@@ -178,6 +178,15 @@ TEST(ExecutePromptDlg, CloseMessageEndsItWhenEverItComes) {
         EXPECT_EQ(prompt.DoModal(), IDOK);
         EXPECT_FALSE(bHadContent);
     }
+    // The owner's close came before the prompt was up: it ends as soon as it comes up.
+    {
+        Working prompt;
+        prompt.EndFromOwner();
+        bool bScriptRan = false;
+        prompt.script = [&](Working&) { bScriptRan = true; };
+        EXPECT_EQ(prompt.DoModal(), IDOK);
+        EXPECT_FALSE(bScriptRan) << "it never waited in its loop";
+    }
     // Nothing the user can do ends it: keys, WM_CLOSE on either window (Alt+F4).
     {
         Working prompt;
