@@ -25,13 +25,6 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-std::wstring ProgramFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
 // The screen at a point differs from white and from black: something has painted there.
 bool Painted(POINT pt, COLORREF before) {
     HDC hScreen = GetDC(nullptr);
@@ -69,12 +62,13 @@ void Copy(const std::wstring& from, const std::wstring& to) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: kelvane_startup_bench <folder with Kelvane.exe and library>\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: kelvane_startup_bench <folder with Kelvane.exe and library> "
+                             "<bare window program of the same kind>\n");
         return 2;
     }
     const std::wstring bin = argv[1];
+    const std::wstring bare = argv[2];
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"kelvane-bench";
@@ -91,7 +85,7 @@ int wmain(int argc, wchar_t** argv) {
     const POINT probe{960, 500};
     std::vector<double> floor, tool, check;
     for (int i = 0; i < kRuns; ++i) {
-        floor.push_back(TimeToShown(ProgramFolder() + L"\\BareWindow.exe", ProgramFolder(), probe,
+        floor.push_back(TimeToShown(bare, folder, probe,
                                     [](const UiDriver& ui) { return !ui.Windows().empty(); }));
         tool.push_back(
             TimeToShown(folder + L"\\Kelvane.exe", folder, probe, [](const UiDriver& ui) {

@@ -48,7 +48,12 @@ struct BuiltExecutable {
 };
 void PrintTo(const BuiltExecutable& executable, std::ostream* os);
 std::wstring BuiltExecutablePath(const BuiltExecutable& executable);
+#if defined(_WIN64)
 inline const BuiltExecutable kBuiltExecutables[] = {{nullptr, "amd64"}, {"KELVANE_EXE_X86", "x86"}};
+#else
+// Run from the i686 tree, this build's own exe is the release build.
+inline const BuiltExecutable kBuiltExecutables[] = {{"KELVANE_EXE_X86", "x86"}};
+#endif
 
 // Opens the executable of the test's parameter as a data file.
 class BuiltExecutableTest : public testing::TestWithParam<BuiltExecutable> {
