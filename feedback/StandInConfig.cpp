@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#if defined(KELVANE_FEEDBACK_TEST_HOOKS)
 namespace {
 
 // Any address inside this library names it; the ini sits beside whatever copy was loaded.
@@ -33,8 +34,10 @@ std::wstring ModulePath(HMODULE hModule) {
 }
 
 } // namespace
+#endif
 
 CStandInConfig::CStandInConfig() {
+#if defined(KELVANE_FEEDBACK_TEST_HOOKS)
     // Tests that watch the tool remove its folder keep the ini outside it.
     wchar_t override[MAX_PATH] = {};
     const DWORD nOverride = GetEnvironmentVariableW(L"KELVANE_FEEDBACK_INI", override, MAX_PATH);
@@ -49,6 +52,7 @@ CStandInConfig::CStandInConfig() {
         (slash == std::wstring::npos || dot > slash)) {
         m_strIniPath = path.substr(0, dot) + L".ini";
     }
+#endif
 }
 
 bool CStandInConfig::Read(const wchar_t* pszSection, const wchar_t* pszKey,

@@ -6,7 +6,8 @@
 
 // The optional OstrelFeedbackInformation.ini beside the library (or the file the environment
 // variable KELVANE_FEEDBACK_INI names), read afresh on every call so a test can change it
-// between calls. Without the file the library behaves as on a user's machine.
+// between calls. Only the test build (KELVANE_FEEDBACK_TEST_HOOKS) looks for it; the library
+// we ship, and the test build without the file, behave as on a user's machine.
 class CStandInConfig {
 public:
     CStandInConfig();

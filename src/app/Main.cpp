@@ -1,3 +1,4 @@
+#include "app/LibrarySearch.h"
 #include "app/VandrellKelvaneApp.h"
 
 #include <windows.h>
@@ -6,5 +7,7 @@
 CVandrellKelvaneApp theApp;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a library: the tool runs elevated from a folder anyone may write to.
+    RestrictLibrarySearch();
     return theApp.Run();
 }

@@ -6,6 +6,7 @@ list(APPEND KELVANE_CORE_SOURCES
 list(APPEND KELVANE_WIN_SOURCES
     app/AboutDlg.cpp
     app/KelvaneDlg.cpp
+    app/LibrarySearch.cpp
     app/SelfRemoval.cpp
     app/VandrellKelvaneApp.cpp
     app/VandrellKelvaneDlg.cpp

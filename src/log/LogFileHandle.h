@@ -9,7 +9,7 @@
 #include <string_view>
 
 // An open log file. Log files are created when missing, never truncated, and stay readable
-// and writable by others while open.
+// and writable by others while open; never opened or rotated through a link (LogTargetRule).
 class LogFileHandle {
 public:
     LogFileHandle() = default;

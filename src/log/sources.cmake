@@ -3,6 +3,7 @@ list(APPEND KELVANE_CORE_SOURCES
     log/LogBase.cpp
     log/LogConfigRule.cpp
     log/LogRecordFormat.cpp
+    log/LogTargetRule.cpp
     log/PacketLog.cpp
 )
 list(APPEND KELVANE_WIN_SOURCES

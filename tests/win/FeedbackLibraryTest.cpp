@@ -1,6 +1,6 @@
-// The stand-in feedback library through the binding: a copy of the release build in a tool
-// folder of its own, configured by the ini beside it, with the journal and the feedback file
-// outside that folder as the end-to-end tests keep them.
+// The stand-in feedback library through the binding: a copy of its test build in a tool folder
+// of its own, configured by the ini beside it, with the journal and the feedback file outside
+// that folder as the end-to-end tests keep them; and the build we ship, which has no such hooks.
 #include "service/FeedbackDll.h"
 
 #include "WinTestSupport.h"
@@ -35,8 +35,10 @@ std::vector<std::wstring> Lines(const std::wstring& strPath) {
 
 class FeedbackLibrary : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(CopyFileW((BuildRoot() + L"\\bin\\" + kName).c_str(),
+    // The test build, which reads its ini and keeps its journal; the shipped one does neither.
+    void SetUp() override { Install(L"\\test-library\\"); }
+    void Install(const std::wstring& strBuildFolder) {
+        ASSERT_TRUE(CopyFileW((BuildRoot() + strBuildFolder + kName).c_str(),
                               m_tool.File(kName).c_str(), FALSE));
     }
     void TearDown() override {
@@ -229,4 +231,16 @@ TEST_F(FeedbackLibrary, OpensNothingButWebAddresses) {
     SetEnvironmentVariableW(L"KELVANE_FIXTURE_JOURNAL", nullptr);
     EXPECT_EQ(ReadBytes(ran), "");
     EXPECT_EQ(Lines(Journal()).size(), 4u);
+}
+
+TEST_F(FeedbackLibrary, TheShippedBuildReadsNoIniAndKeepsNoJournal) {
+    Install(L"\\bin\\");
+    WriteIni(L"[Results]\r\nInitFreedbackDll=0\r\n[Info]\r\n3=http://planted.example/\r\n");
+    SetEnvironmentVariableW(L"KELVANE_FEEDBACK_INI",
+                            m_tool.File(L"OstrelFeedbackInformation.ini").c_str());
+    Load();
+    EXPECT_EQ(m_dll.InitFreedbackDll(m_info), 1);
+    EXPECT_NE(std::wstring(m_info[FEEDBACK_INFO_MORE_TOOLS]), L"http://planted.example/");
+    SetEnvironmentVariableW(L"KELVANE_FEEDBACK_INI", nullptr);
+    EXPECT_TRUE(ReadBytes(Journal()).empty());
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -66,6 +67,48 @@ TEST_P(ExecutableResources, AboutEntryText) {
     wchar_t text[128] = {};
     ASSERT_GT(LoadStringW(m_hModule, 101, text, 128), 0);
     EXPECT_STREQ(text, L"关于 VandrellKelvane(&A)...");
+}
+
+namespace {
+
+template <class T> T At(const std::string& bytes, std::size_t offset) {
+    T value{};
+    if (offset + sizeof(T) <= bytes.size()) {
+        std::memcpy(&value, bytes.data() + offset, sizeof(T));
+    }
+    return value;
+}
+
+} // namespace
+
+// Windows resolves the executable's imports before any of our code runs, searching its folder
+// first unless the load configuration says otherwise. Wine loads its own DLLs whatever the
+// folder holds, so a planted DLL cannot show the difference here: the header has to.
+TEST_P(ExecutableResources, LoadConfigurationLimitsImportedLibrariesToSystem32) {
+    const std::string image = ReadBytes(BuiltExecutablePath(GetParam()));
+    const auto pe = At<DWORD>(image, 0x3C);
+    ASSERT_EQ(At<DWORD>(image, pe), 0x00004550u) << "a PE file";
+    const std::size_t optional = pe + 24;
+    const bool bWide = At<WORD>(image, optional) == IMAGE_NT_OPTIONAL_HDR64_MAGIC;
+    const std::size_t entry = optional + (bWide ? 112 : 96) + 8 * IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG;
+    const DWORD rva = At<DWORD>(image, entry);
+    const DWORD size = At<DWORD>(image, entry + 4);
+    ASSERT_NE(rva, 0u) << "the header names a load configuration";
+    // The configuration's bytes, through the section holding it.
+    const std::size_t sections = optional + At<WORD>(image, pe + 20);
+    std::size_t offset = 0;
+    for (WORD i = 0; i < At<WORD>(image, pe + 6); ++i) {
+        const auto section = At<IMAGE_SECTION_HEADER>(image, sections + 40 * i);
+        if (rva >= section.VirtualAddress && rva < section.VirtualAddress + section.SizeOfRawData) {
+            offset = section.PointerToRawData + rva - section.VirtualAddress;
+        }
+    }
+    ASSERT_NE(offset, 0u);
+    EXPECT_EQ(At<DWORD>(image, offset), size) << "its size as the header gives it";
+    const std::size_t flags = bWide ? offsetof(IMAGE_LOAD_CONFIG_DIRECTORY64, Reserved1)
+                                    : offsetof(IMAGE_LOAD_CONFIG_DIRECTORY32, Reserved1);
+    EXPECT_GT(size, flags) << "large enough to hold the dependent-load flags";
+    EXPECT_EQ(At<WORD>(image, offset + flags), LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, ExecutableResources, testing::ValuesIn(kBuiltExecutables),

@@ -1,15 +1,17 @@
-# The stand-in feedback library for the binding's tests: a copy beside the test program, where
-# the product path finds it, and variants that each lack one export (never installed).
+# The stand-in feedback library for the binding's tests: a copy of its test build beside the
+# test program, where the product path finds it, and variants that each lack one export (never
+# installed). The shipped build is tested too (FeedbackLibraryTest).
 set(KELVANE_FEEDBACK_BESIDE_TESTS ${CMAKE_CURRENT_BINARY_DIR}/OstrelFeedbackInformation.dll)
 add_custom_command(OUTPUT ${KELVANE_FEEDBACK_BESIDE_TESTS}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:OstrelFeedbackInformation>
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:OstrelFeedbackInformationTest>
         ${KELVANE_FEEDBACK_BESIDE_TESTS}
-    DEPENDS OstrelFeedbackInformation $<TARGET_FILE:OstrelFeedbackInformation>)
+    DEPENDS OstrelFeedbackInformationTest $<TARGET_FILE:OstrelFeedbackInformationTest>)
 add_custom_target(feedback_beside_tests DEPENDS ${KELVANE_FEEDBACK_BESIDE_TESTS})
-add_dependencies(kelvane_win_tests feedback_beside_tests)
+add_dependencies(kelvane_win_tests feedback_beside_tests OstrelFeedbackInformation)
 
 foreach(missing WriteCustomerFeedbackInfoFile OpenUseAgreementUrl)
     kelvane_feedback_library(feedback_without_${missing}
-        ${CMAKE_CURRENT_BINARY_DIR}/feedback-variants/without-${missing} MISSING ${missing})
+        ${CMAKE_CURRENT_BINARY_DIR}/feedback-variants/without-${missing} MISSING ${missing}
+        TEST_HOOKS)
     add_dependencies(kelvane_win_tests feedback_without_${missing})
 endforeach()

@@ -94,7 +94,8 @@ TEST_P(ToolEnd, ClosingAsksForFeedbackThenRemovesWhatTheToolBrought) {
         e.place == Place::OwnFolderWithABlank ? folder.Folder() : folder.Exe();
     EXPECT_TRUE(WaitUntilGone(gone)) << testing::PrintToString(gone);
     EXPECT_GE(std::chrono::steady_clock::now() - ended, std::chrono::milliseconds(2500));
-    EXPECT_FALSE(folder.HasToolFiles());
+    // One command deletes the two files, one after the other.
+    EXPECT_TRUE(UiDriver::WaitFor([&] { return !folder.HasToolFiles(); }, SkinSession::kSettleMs));
     EXPECT_TRUE(PathExists(neighbour + L"\\keep.txt"));
     if (e.place == Place::BesideAUsersFiles) {
         EXPECT_TRUE(PathExists(usersFile));

@@ -45,6 +45,19 @@ std::wstring JournalPath(const TempFolder& root) {
     return n > 0 && n < MAX_PATH ? std::wstring(path) : root.File(L"library.txt");
 }
 
+// The build under test, from this tree's bin folder or the one KELVANE_TOOL_BIN names (the i686
+// release build's); its library is the test build beside that folder.
+std::wstring ToolBinary(const std::wstring& relative) {
+    wchar_t bin[MAX_PATH] = {};
+    const DWORD n = GetEnvironmentVariableW(L"KELVANE_TOOL_BIN", bin, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) {
+        return BuiltProgram(relative);
+    }
+    std::wstring path = std::wstring(bin) + L"\\" + relative;
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
 } // namespace
 
 ToolFolder::ToolFolder(const Options& options)
@@ -55,10 +68,10 @@ ToolFolder::ToolFolder(const Options& options)
     }
     CreateDirectoryW(m_folder.c_str(), nullptr);
     CreateDirectoryW(m_cwd.c_str(), nullptr);
-    Copy(BuiltProgram(L"Kelvane.exe"), Exe());
+    Copy(ToolBinary(L"Kelvane.exe"), Exe());
     if (options.bLibrary) {
         const std::wstring dll = m_folder + L"\\OstrelFeedbackInformation.dll";
-        Copy(BuiltProgram(L"OstrelFeedbackInformation.dll"), dll);
+        Copy(ToolBinary(L"../test-library/OstrelFeedbackInformation.dll"), dll);
         std::wstring ini = L"\xFEFF[Settings]\r\nOpenAddresses=0\r\nJournal=" + m_journal +
                            L"\r\nFeedbackFile=" + m_root.File(L"feedback.txt") +
                            L"\r\n[Results]\r\n";

@@ -1,0 +1,154 @@
+// The tool's costs at work, driven like a person in one process (scripts/bench runs it): one
+// size change from 确认 to the result prompt against its floor, the process's resources after 1,
+// 10 and 50 size changes and prompt cycles, and the time from the last answer to the end.
+#include "ToolTestSupport.h"
+
+#include "res/resource.h"
+#include "system/ConsoleCommandRunner.h"
+
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr wchar_t kRegAdd[] =
+    L"reg add HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"
+    L"\\Advanced /v TaskbarSi /t REG_DWORD /d 1 /f";
+
+double Ms(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The registry command started directly, read to its end: the floor of a size change.
+double RegAddDirectly(int* pChunks) {
+    SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
+    HANDLE hRead = nullptr, hWrite = nullptr;
+    CreatePipe(&hRead, &hWrite, &sa, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    si.hStdOutput = hWrite;
+    si.hStdError = hWrite;
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::wstring line = std::wstring(L"cmd /C ") + kRegAdd;
+    PROCESS_INFORMATION pi{};
+    const auto start = Clock::now();
+    CreateProcessW((std::wstring(system) + L"\\cmd.exe").c_str(), line.data(), nullptr, nullptr,
+                   TRUE, 0, nullptr, system, &si, &pi);
+    CloseHandle(hWrite);
+    char buffer[4095];
+    DWORD n = 0;
+    *pChunks = 0;
+    while (ReadFile(hRead, buffer, sizeof(buffer), &n, nullptr)) {
+        ++*pChunks;
+    }
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    const double ms = Ms(start);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    CloseHandle(hRead);
+    return ms;
+}
+
+struct Resources {
+    SIZE_T nPrivateBytes = 0;
+    SIZE_T nWorkingSet = 0;
+    DWORD nHandles = 0;
+    DWORD nGdiObjects = 0;
+    DWORD nUserObjects = 0;
+};
+
+Resources ResourcesOf(HANDLE hProcess) {
+    Resources r;
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof(memory);
+    if (GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                             sizeof(memory))) {
+        // Wine leaves PrivateUsage at 0; the commit charge is the same figure on Windows.
+        r.nPrivateBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
+        r.nWorkingSet = memory.WorkingSetSize;
+    }
+    GetProcessHandleCount(hProcess, &r.nHandles);
+    r.nGdiObjects = GetGuiResources(hProcess, GR_GDIOBJECTS);
+    r.nUserObjects = GetGuiResources(hProcess, GR_USEROBJECTS);
+    return r;
+}
+
+void Print(int nCycles, const Resources& r) {
+    std::printf("  after %2d: private %8.1f KiB, working set %8.1f KiB, handles %4lu, GDI %4lu, "
+                "USER %4lu\n",
+                nCycles, static_cast<double>(r.nPrivateBytes) / 1024.0,
+                static_cast<double>(r.nWorkingSet) / 1024.0, r.nHandles, r.nGdiObjects,
+                r.nUserObjects);
+}
+
+} // namespace
+
+TEST(Figures, SizeChangeSteadinessAndEnd) {
+    ToolFolder folder;
+    ToolRun tool;
+    tool.Start(folder);
+    ASSERT_TRUE(tool.WaitForPanel());
+
+    std::vector<double> floors, changes;
+    int nChunks = 0;
+    for (int i = 0; i < 5; ++i) {
+        floors.push_back(RegAddDirectly(&nChunks));
+    }
+    int nCycles = 0;
+    for (int nTarget : {1, 10, 50}) {
+        for (; nCycles < nTarget; ++nCycles) {
+            tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
+            const SkinWindow confirm = tool.WaitForPrompt();
+            ASSERT_NE(confirm.hContent, nullptr);
+            const auto start = Clock::now();
+            tool.Ui().Click(confirm.hContent, IDC_BUTTON_PROMPT_OK);
+            const HWND hResult = tool.Ui().WaitForWindow(
+                [&](HWND hWnd) {
+                    return hWnd != confirm.hContent &&
+                           UiDriver::FindControl(hWnd, IDC_STATIC_PROMPT_TEXT) != nullptr;
+                },
+                SkinSession::kStartMs);
+            ASSERT_NE(hResult, nullptr);
+            changes.push_back(Ms(start));
+            tool.Answer(tool.WaitForPrompt(), false);
+        }
+        // A moment for what the last cycle released to go.
+        Sleep(500);
+        if (nTarget == 1) {
+            std::printf("process resources after size changes and prompt cycles (handles, GDI "
+                        "and USER objects: 0 where Wine does not count them)\n");
+        }
+        Print(nCycles, ResourcesOf(tool.session.process->Handle()));
+    }
+    const double floor = Median(floors) + 500.0 * nChunks;
+    const double change = Median(changes);
+    std::printf("one size change, 确认 to the result prompt, median of %zu\n", changes.size());
+    std::printf("  floor (cmd /C reg add directly %6.1f ms + 500 ms × %d chunk(s)) %8.1f ms\n",
+                Median(floors), nChunks, floor);
+    std::printf(
+        "  Kelvane.exe                                               %8.1f ms  (ratio %.2f)\n",
+        change, change / floor);
+
+    tool.Ui().Click(tool.Panel(), IDC_BUTTON_CLOSE);
+    const HWND hFeedback = tool.WaitForFeedback();
+    ASSERT_NE(hFeedback, nullptr);
+    const auto start = Clock::now();
+    tool.Ui().Click(hFeedback, IDC_BUTTON_MORE_SOLUTIONS);
+    ASSERT_TRUE(tool.WaitForExit(30000).has_value());
+    std::printf("close: from the feedback answer to the end of the process  %8.1f ms\n", Ms(start));
+}
