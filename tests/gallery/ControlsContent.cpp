@@ -1,5 +1,7 @@
 #include "ControlsContent.h"
 
+#include "app/PanelLayout.h"
+#include "framework/GdiObject.h"
 #include "resource.h"
 #include "ui/FrameGeometry.h"
 #include "ui/LabelFont.h"
@@ -106,34 +108,21 @@ void ControlsContent::LayoutControls(BOOL bFirst) {
         SetTimer(kPaintReportTimer, 250);
     }
 
-    const int nRight = rc.right;
-    m_btnClose.MoveWindow(static_cast<int>(nRight - 31.2 * static_cast<double>(s)), rc.top,
-                          S(26, s), S(34, s));
-    m_btnMinimize.MoveWindow(static_cast<int>(nRight - 59.8 * static_cast<double>(s)), rc.top,
-                             S(26, s), S(34, s));
-    m_stcTitle.MoveWindow(S(188, s), S(16, s), S(140, s), S(15, s));
-    const int nSizeTop = static_cast<int>(600.0f * s / 2 - 20.0f * s);
-    m_btnLarge.MoveWindow(static_cast<int>(400.0f * s / 3 - 82.0f * s), nSizeTop, S(82, s),
-                          S(47, s));
-    m_btnMedium.MoveWindow(static_cast<int>(400.0f * s / 2 - 82.0f * s / 2), nSizeTop, S(82, s),
-                           S(47, s));
-    m_btnSmall.MoveWindow(static_cast<int>(400.0f * s / 3 * 2), nSizeTop, S(82, s), S(47, s));
-    m_btnMoreTools.MoveWindow(S(50, s), rc.bottom - S(55, s), S(58, s), S(18, s));
-
-    HDC hDC = GetDC(m_hWnd);
-    const int nUnit =
-        MeasureTextWidth(m_hWnd, hDC, L"同意《Ostrel服务工具使用许可协议》", 0, 0) / 14;
-    const int nFeedback = MeasureTextWidth(m_hWnd, hDC, L"反馈问题", 0, 0);
-    ReleaseDC(m_hWnd, hDC);
-    const int nRowTop = static_cast<int>(static_cast<float>(rc.bottom) - 25.0f * s);
-    const int nRowHeight = S(20, s);
-    const int nCheckLeft = S(8, s);
-    const int nCheckRight = static_cast<int>(static_cast<float>(nCheckLeft) + 16.0f * s +
-                                             static_cast<float>(2 * nUnit + 2));
-    m_chkAgree.MoveWindow(nCheckLeft, nRowTop, nCheckRight - nCheckLeft, nRowHeight);
-    m_stcAgreement.MoveWindow(nCheckRight + 6, nRowTop, 14 * nUnit, nRowHeight);
-    const int nFeedbackWidth = static_cast<int>(static_cast<float>(nFeedback) + 4.0f * s + 8.0f);
-    m_stcFeedback.MoveWindow(rc.right - nFeedbackWidth - 6, nRowTop, nFeedbackWidth, nRowHeight);
+    // Where the main panel puts them.
+    const CWindowDC dc(m_hWnd);
+    const PanelLayout l = PanelLayout::Compute(
+        ToPixelRect(rc), s,
+        MeasureTextWidth(m_hWnd, dc, L"同意《Ostrel服务工具使用许可协议》", 0, 0),
+        MeasureTextWidth(m_hWnd, dc, L"反馈问题", 0, 0));
+    const std::pair<CWnd*, const PixelRect*> places[] = {
+        {&m_btnClose, &l.close},         {&m_btnMinimize, &l.minimize},
+        {&m_stcTitle, &l.title},         {&m_btnLarge, &l.large},
+        {&m_btnMedium, &l.medium},       {&m_btnSmall, &l.small},
+        {&m_btnMoreTools, &l.moreTools}, {&m_chkAgree, &l.check},
+        {&m_stcAgreement, &l.agreement}, {&m_stcFeedback, &l.feedback}};
+    for (const auto& [pControl, pRect] : places) {
+        pControl->MoveWindow(pRect->left, pRect->top, pRect->Width(), pRect->Height());
+    }
 }
 
 void ControlsContent::OnDestroyContent() {
