@@ -29,10 +29,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLinkColour = RGB(92, 92, 255);
 constexpr COLORREF kLinkHoverColour = RGB(0, 0, 255);
 
-void MoveTo(CWnd& wnd, const PixelRect& rc) {
-    wnd.MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-}
-
 void SetPatch(CImageButton& button, const PixelRect& rc) {
     button.SetBkRect(rc.left, rc.top, rc.right, rc.bottom);
 }
@@ -111,10 +107,10 @@ void CKelvaneDlg::FailStartup(const wchar_t* pszLogText, const wchar_t* pszPromp
     std::exit(0);
 }
 
-INT_PTR CKelvaneDlg::ShowPrompt(const wchar_t* pszText, int nType) {
-    CPromptDlg prompt;
+INT_PTR CKelvaneDlg::ShowPrompt(std::wstring_view text, int nType, CWnd* pOwner) {
+    CPromptDlg prompt(pOwner);
     prompt.m_fScale = m_fScale;
-    prompt.SetText(pszText);
+    prompt.SetText(std::wstring(text));
     prompt.SetType(nType);
     return prompt.DoModal();
 }
@@ -125,12 +121,7 @@ void CKelvaneDlg::CheckToolVersion() {
         return;
     }
     const HostClientSearch::UpdateNotice notice = HostClientSearch::UpdateNoticeFor(m_nDeviceType);
-    auto pPrompt = std::make_unique<CPromptDlg>(this);
-    pPrompt->m_fScale = m_fScale;
-    pPrompt->SetText(std::wstring(notice.text));
-    pPrompt->SetType(PROMPT_TYPE_CONFIRM);
-    pPrompt->DoModal();
-    pPrompt.reset();
+    ShowPrompt(notice.text, PROMPT_TYPE_CONFIRM, this);
     if (notice.bOpenDownloadPage) {
         m_feedbackDll.OpenToolDownUrl();
     }

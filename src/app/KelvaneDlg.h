@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 // The main panel: the content of the shell, holding every control the user touches and the
 // objects the tool works with (size setter, feedback library, device type, working prompt).
@@ -80,8 +81,9 @@ protected:
 private:
     // One step of RunStartupChecks failed: the record, the prompt, the end of the process.
     [[noreturn]] void FailStartup(const wchar_t* pszLogText, const wchar_t* pszPromptText);
-    // Shows a message prompt owned by the application's main window; IDOK for its first answer.
-    INT_PTR ShowPrompt(const wchar_t* pszText, int nType);
+    // Shows a message prompt owned by pOwner, by default the application's main window; IDOK
+    // for its first answer.
+    INT_PTR ShowPrompt(std::wstring_view text, int nType, CWnd* pOwner = nullptr);
     void ChangeTaskbarSize(CImageButton& button, int nSizeType);
 
     // A size change runs from the confirmation until its result has been handled; prompts

@@ -1,38 +1,16 @@
 #include "app/SelfRemoval.h"
 
 #include "app/SelfRemovalRule.h"
+#include "system/ModulePath.h"
 
 #include <windows.h>
 
 #include <shellapi.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
-
-// The longest path the system hands out, in characters.
-constexpr DWORD kLongestPath = 32768;
-
-std::optional<std::wstring> ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) {
-            return std::nullopt;
-        }
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        // Cut short: a shorter path would name a parent folder.
-        if (path.size() >= kLongestPath) {
-            return std::nullopt;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 bool ListFolder(const std::wstring& folder, std::vector<SelfRemovalRule::Entry>* pEntries) {
     WIN32_FIND_DATAW data{};
@@ -61,16 +39,16 @@ std::wstring SystemFolder() {
 } // namespace
 
 void StartSelfRemoval() {
-    const std::optional<std::wstring> exePath = ExecutablePath();
+    const std::wstring exePath = ExecutablePath();
     const std::wstring system = SystemFolder();
-    if (!exePath || system.empty()) {
+    if (exePath.empty() || system.empty()) {
         return;
     }
-    const std::size_t slash = exePath->find_last_of(L'\\');
+    const std::size_t slash = exePath.find_last_of(L'\\');
     std::vector<SelfRemovalRule::Entry> entries;
     const bool bListed =
-        slash != std::wstring::npos && ListFolder(exePath->substr(0, slash), &entries);
-    const std::wstring parameters = SelfRemovalRule::Parameters(*exePath, entries, bListed);
+        slash != std::wstring::npos && ListFolder(exePath.substr(0, slash), &entries);
+    const std::wstring parameters = SelfRemovalRule::Parameters(exePath, entries, bListed);
     if (parameters.empty()) {
         return;
     }

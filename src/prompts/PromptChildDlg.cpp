@@ -7,10 +7,6 @@
 
 namespace {
 
-void MoveTo(CWnd& wnd, const PixelRect& rc) {
-    wnd.MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-}
-
 void LoadImages(CPngButton& button, const PromptButtonImages& images) {
     button.SetImages(images.nNormal, images.nHover, images.nPressed, images.nDisabled);
 }

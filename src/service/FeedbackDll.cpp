@@ -1,5 +1,6 @@
 #include "service/FeedbackDll.h"
 
+#include "system/ModulePath.h"
 #include "system/ProcAddress.h"
 
 #include <cstdint>
@@ -8,23 +9,6 @@
 namespace {
 
 constexpr wchar_t kFeedbackDllName[] = L"OstrelFeedbackInformation.dll";
-
-std::wstring ExecutableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) {
-            return {};
-        }
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::wstring::size_type slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
 
 } // namespace
 

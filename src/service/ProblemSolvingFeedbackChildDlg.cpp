@@ -3,14 +3,6 @@
 #include "res/resource.h"
 #include "service/FeedbackLayout.h"
 
-namespace {
-
-void MoveTo(CWnd& wnd, const PixelRect& rc) {
-    wnd.MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-}
-
-} // namespace
-
 CProblemSolvingFeedbackChildDlg::CProblemSolvingFeedbackChildDlg()
     : CFrameContentDlg(IDD_FEEDBACK_CHILD, kFeedbackPair, IDB_FEEDBACK_BACKGROUND) {}
 

@@ -4,5 +4,6 @@ list(APPEND KELVANE_CORE_SOURCES
 )
 list(APPEND KELVANE_WIN_SOURCES
     system/ConsoleCommandRunner.cpp
+    system/ModulePath.cpp
     system/ProcessVersion.cpp
 )

@@ -11,6 +11,10 @@ CFrameContentDlg::~CFrameContentDlg() = default;
 
 void CFrameContentDlg::LayoutControls(BOOL) {}
 
+void CFrameContentDlg::MoveTo(CWnd& control, const PixelRect& rc) {
+    control.MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+}
+
 void CFrameContentDlg::OnDestroyContent() {}
 
 bool CFrameContentDlg::LoadBackground() {

@@ -30,6 +30,8 @@ protected:
     virtual void LayoutControls(BOOL bFirst);
     // Lets controls release what they hold before the window goes.
     virtual void OnDestroyContent();
+    // Moves a control onto a rectangle of this content's client area, repainting it.
+    static void MoveTo(CWnd& control, const PixelRect& rc);
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT nType, int cx, int cy) override;

@@ -6,10 +6,6 @@ void PrintTo(const PixelRect& rc, std::ostream* os) {
     *os << "(" << rc.left << "," << rc.top << ")-(" << rc.right << "," << rc.bottom << ")";
 }
 
-PixelRect ToPixels(const RECT& rc) {
-    return ToPixelRect(rc);
-}
-
 float ScreenScale() {
     HDC hDC = GetDC(nullptr);
     const int nDpi = GetDeviceCaps(hDC, LOGPIXELSY);
@@ -66,9 +62,9 @@ bool Reaches(HWND hWnd, POINT pt) {
 }
 
 bool IsSettled(const SkinWindow& window, const FramePairMetrics& pair, float fScale) {
-    const PixelRect content = ToPixels(UiDriver::ScreenRect(window.hContent));
+    const PixelRect content = ToPixelRect(UiDriver::ScreenRect(window.hContent));
     if (content !=
-        FrameGeometry::FollowRect(pair, ToPixels(UiDriver::ScreenRect(window.hFrame)), fScale)) {
+        FrameGeometry::FollowRect(pair, ToPixelRect(UiDriver::ScreenRect(window.hFrame)), fScale)) {
         return false;
     }
     return UiDriver::IsVisible(window.hContent) &&

@@ -18,8 +18,6 @@
 // Found by argument-dependent lookup, so beside the type.
 void PrintTo(const PixelRect& rc, std::ostream* os);
 
-PixelRect ToPixels(const RECT& rc);
-
 // The skin's scale for the screen's dpi, as the programs under test compute it.
 float ScreenScale();
 
@@ -64,8 +62,8 @@ public:
     std::string Describe() const;
 
     int Scale(int nValue) const { return FrameGeometry::Scale(nValue, fScale); }
-    PixelRect FrameRect() const { return ToPixels(UiDriver::ScreenRect(window.hFrame)); }
-    PixelRect ContentRect() const { return ToPixels(UiDriver::ScreenRect(window.hContent)); }
+    PixelRect FrameRect() const { return ToPixelRect(UiDriver::ScreenRect(window.hFrame)); }
+    PixelRect ContentRect() const { return ToPixelRect(UiDriver::ScreenRect(window.hContent)); }
     // A picture of hWnd saved as <name>-<dpi>dpi.png among the artifacts.
     UiImage Shot(HWND hWnd, const std::wstring& name) const;
     // Drags from pt by (dx, dy) as a hand would, then gives the program a moment.

@@ -121,7 +121,7 @@ void ControlsContent::LayoutControls(BOOL bFirst) {
         {&m_btnMoreTools, &l.moreTools}, {&m_chkAgree, &l.check},
         {&m_stcAgreement, &l.agreement}, {&m_stcFeedback, &l.feedback}};
     for (const auto& [pControl, pRect] : places) {
-        pControl->MoveWindow(pRect->left, pRect->top, pRect->Width(), pRect->Height());
+        MoveTo(*pControl, *pRect);
     }
 }
 

@@ -131,10 +131,12 @@ protected:
     }
     virtual const FramePairMetrics& Metrics() const { return kPromptPair; }
 
-    PixelRect FrameRect() const { return ToPixels(UiDriver::ScreenRect(hFrame)); }
-    PixelRect ContentRect() const { return ToPixels(UiDriver::ScreenRect(hContent)); }
-    PixelRect InContent(int nId) const { return ToPixels(UiDriver::RectInDialog(hContent, nId)); }
-    PixelRect OnScreen(int nId) const { return ToPixels(UiDriver::ScreenRect(hContent, nId)); }
+    PixelRect FrameRect() const { return ToPixelRect(UiDriver::ScreenRect(hFrame)); }
+    PixelRect ContentRect() const { return ToPixelRect(UiDriver::ScreenRect(hContent)); }
+    PixelRect InContent(int nId) const {
+        return ToPixelRect(UiDriver::RectInDialog(hContent, nId));
+    }
+    PixelRect OnScreen(int nId) const { return ToPixelRect(UiDriver::ScreenRect(hContent, nId)); }
     // The message's label, less the row it shares with the buttons at some scales (at 120 dpi
     // its bottom is trunc(184 − 50) = 134, the buttons' top trunc(133.75) = 133).
     PixelRect TextArea() const {

@@ -18,7 +18,7 @@ std::string Environment(const char* pName) {
 }
 
 PixelRect InPanel(HWND hPanel, int nId) {
-    return ToPixels(UiDriver::RectInDialog(hPanel, nId));
+    return ToPixelRect(UiDriver::RectInDialog(hPanel, nId));
 }
 
 // The feedback link's text width the tool must have measured to give the link this width.
@@ -51,7 +51,7 @@ TEST(ToolStart, ShowsTheShellCentredAndThePanelWithEveryControl) {
     // The row of check box and links follows from the texts the tool measured.
     const int nUnit = InPanel(hPanel, IDC_STATIC_AGREEMENT).Width() / 14;
     EXPECT_GT(nUnit, 5) << "the agreement text was measured";
-    const PixelRect client = ToPixels(UiDriver::ClientRectOnScreen(hPanel));
+    const PixelRect client = ToPixelRect(UiDriver::ClientRectOnScreen(hPanel));
     const PanelLayout l =
         PanelLayout::Compute({0, 0, client.Width(), client.Height()}, s, nUnit * 14,
                              FeedbackWidthFor(InPanel(hPanel, IDC_STATIC_FEEDBACK).Width(), s));
