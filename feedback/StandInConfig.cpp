@@ -1,5 +1,7 @@
 #include "StandInConfig.h"
 
+#include "system/ModulePath.h"
+
 #include <shlobj.h>
 
 #include <cwchar>
@@ -16,21 +18,6 @@ HMODULE ThisModule() {
                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&s_anchor), &hModule);
     return hModule;
-}
-
-std::wstring ModulePath(HMODULE hModule) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(hModule, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) {
-            return {};
-        }
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
 }
 
 } // namespace

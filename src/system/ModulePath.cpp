@@ -1,7 +1,5 @@
 #include "system/ModulePath.h"
 
-#include <windows.h>
-
 namespace {
 
 // The longest path the system hands out, in characters.
@@ -9,10 +7,10 @@ constexpr DWORD kLongestPath = 32768;
 
 } // namespace
 
-std::wstring ExecutablePath() {
+std::wstring ModulePath(HMODULE hModule) {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD n = GetModuleFileNameW(hModule, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0) {
             return {};
         }
@@ -25,6 +23,10 @@ std::wstring ExecutablePath() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring ExecutablePath() {
+    return ModulePath(nullptr);
 }
 
 std::wstring ExecutableFolder() {
