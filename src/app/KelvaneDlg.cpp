@@ -1,6 +1,6 @@
 #include "app/KelvaneDlg.h"
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "app/PanelLayout.h"
 #include "framework/GdiObject.h"
 #include "log/GbkText.h"
@@ -16,6 +16,8 @@
 namespace {
 
 constexpr UINT kPanelTimerMs = 100;
+// The agreement box's thread lives some 20 ms.
+constexpr DWORD kUpdateButtonsWaitMs = 2000;
 // Accepted and answered; nothing else happens.
 constexpr UINT WM_KELVANE_2024 = 0x07E8;
 
@@ -283,6 +285,7 @@ void CKelvaneDlg::OnTimer(UINT_PTR nIdEvent) {
 }
 
 void CKelvaneDlg::OnDestroy() {
+    WaitForUpdateButtonsThread();
     for (CSkinButton* pButton :
          {static_cast<CSkinButton*>(&m_btnClose), static_cast<CSkinButton*>(&m_btnMinimize),
           static_cast<CSkinButton*>(&m_btnLarge), static_cast<CSkinButton*>(&m_btnMedium),
@@ -321,10 +324,29 @@ void CKelvaneDlg::OnLButtonDown(POINT ptClient) {
 }
 
 void CKelvaneDlg::OnBnClickedAgree() {
-    HANDLE hThread = CreateThread(nullptr, 0, UpdateSizeButtonsThreadProc, this, 0, nullptr);
-    if (hThread != nullptr) {
-        CloseHandle(hThread);
+    // One at a time, so the newest tick always has the last word.
+    WaitForUpdateButtonsThread();
+    m_hUpdateButtonsThread =
+        CreateThread(nullptr, 0, UpdateSizeButtonsThreadProc, this, 0, nullptr);
+}
+
+void CKelvaneDlg::WaitForUpdateButtonsThread() {
+    if (m_hUpdateButtonsThread == nullptr) {
+        return;
     }
+    // The thread sends to this thread's windows: their messages are handled while waiting.
+    const ULONGLONG nDeadline = GetTickCount64() + kUpdateButtonsWaitMs;
+    for (ULONGLONG nNow = GetTickCount64(); nNow < nDeadline; nNow = GetTickCount64()) {
+        if (MsgWaitForMultipleObjects(1, &m_hUpdateButtonsThread, FALSE,
+                                      static_cast<DWORD>(nDeadline - nNow),
+                                      QS_SENDMESSAGE) != WAIT_OBJECT_0 + 1) {
+            break;
+        }
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    CloseHandle(m_hUpdateButtonsThread);
+    m_hUpdateButtonsThread = nullptr;
 }
 
 DWORD WINAPI CKelvaneDlg::UpdateSizeButtonsThreadProc(LPVOID pParam) {

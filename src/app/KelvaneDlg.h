@@ -48,6 +48,8 @@ public:
     const HostClientSystemCalls* m_pHostClientCalls = &RealHostClientSystemCalls();
 
     static DWORD WINAPI UpdateSizeButtonsThreadProc(LPVOID pParam);
+    // From the confirmation until the result has been handled.
+    bool IsSizeChangeRunning() const { return m_bSizeChangeRunning; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -85,8 +87,12 @@ private:
     // for its first answer.
     INT_PTR ShowPrompt(std::wstring_view text, int nType, CWnd* pOwner = nullptr);
     void ChangeTaskbarSize(CImageButton& button, int nSizeType);
+    // Bounded: a thread that hangs must not hold the panel for ever.
+    void WaitForUpdateButtonsThread();
 
-    // A size change runs from the confirmation until its result has been handled; prompts
-    // leave the panel clickable, so a second click must not start another.
+    // A size change runs from the confirmation until its result has been handled; the panel is
+    // live for a moment between the working prompt's end and the result, and a close must wait.
     bool m_bSizeChangeRunning = false;
+    // The agreement box's short thread, waited for before the controls it touches go.
+    HANDLE m_hUpdateButtonsThread = nullptr;
 };

@@ -63,6 +63,12 @@ LRESULT CVandrellKelvaneDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_QUERYDRAGICON:
         return reinterpret_cast<LRESULT>(m_hIcon);
     case WM_CLOSE:
+        // One close at a time, and none while a size change runs: its result prompt and the
+        // restart question must still come. Ignored, as a window under a modal prompt is.
+        if (m_bClosing || (m_pChildDlg && Panel()->IsSizeChangeRunning())) {
+            return 0;
+        }
+        m_bClosing = true;
         OnClose();
         break;
     default:

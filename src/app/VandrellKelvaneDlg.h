@@ -32,4 +32,8 @@ protected:
     void ShowProblemSolvingFeedback();
     // Starts the removal of what the tool brought into its folder; always TRUE.
     BOOL RemoveToolFolder();
+
+private:
+    // Set by the first close, which ends the tool once the feedback dialog has been answered.
+    bool m_bClosing = false;
 };

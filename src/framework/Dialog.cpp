@@ -2,6 +2,17 @@
 
 #include "framework/WinApp.h"
 
+#include <algorithm>
+
+namespace {
+
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+} // namespace
+
 CDialog::CDialog(UINT nTemplateId, CWnd* pParent)
     : m_nTemplateId(nTemplateId), m_pParent(pParent) {}
 
@@ -64,19 +75,58 @@ HWND CDialog::ModalOwner() const {
     return pMain->m_hWnd;
 }
 
+std::vector<HWND> CDialog::DisableThreadWindows(HWND hOwner) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    // An owner on another thread is disabled all the same.
+    if (hOwner != nullptr && std::find(windows.begin(), windows.end(), hOwner) == windows.end()) {
+        windows.push_back(hOwner);
+    }
+    // Listed first and disabled after: disabling sends messages that may make or end windows.
+    std::erase_if(windows, [](HWND hWnd) { return !::IsWindowEnabled(hWnd); });
+    for (HWND hWnd : windows) {
+        ::EnableWindow(hWnd, FALSE);
+    }
+    return windows;
+}
+
+void CDialog::RestoreThreadWindows(const std::vector<HWND>& disabled, HWND hActive,
+                                   HWND hFocus) const {
+    for (HWND hWnd : disabled) {
+        if (IsWindow(hWnd)) {
+            ::EnableWindow(hWnd, TRUE);
+        }
+    }
+    // Activation goes back only while this run still holds it (the user may have switched to
+    // another program), and before this window goes, so the system picks no other window.
+    HWND hNow = GetActiveWindow();
+    while (hNow != nullptr && hNow != m_hWnd) {
+        hNow = GetWindow(hNow, GW_OWNER);
+    }
+    if (hNow == nullptr || hActive == nullptr || !IsWindow(hActive)) {
+        return;
+    }
+    SetActiveWindow(hActive);
+    if (hFocus != nullptr && IsWindow(hFocus) && IsChild(hActive, hFocus)) {
+        SetFocus(hFocus);
+    }
+}
+
 INT_PTR CDialog::DoModal() {
     HWND hOwner = ModalOwner();
-    const bool bDisableOwner = hOwner != nullptr && ::IsWindowEnabled(hOwner);
-    if (bDisableOwner) {
-        ::EnableWindow(hOwner, FALSE);
+    // Task-modal, as the system's own message boxes: every other window of the thread is
+    // inert for the run, so nothing beneath can start a second action or bury this one.
+    HWND hActive = GetActiveWindow();
+    HWND hFocus = GetFocus();
+    const std::vector<HWND> disabled = DisableThreadWindows(hOwner);
+    if (hActive == nullptr) {
+        hActive = hOwner;
     }
     m_bModal = true;
     m_bEndModal = false;
     m_nModalResult = -1;
     if (CreateFromTemplate(hOwner) == nullptr) {
-        if (bDisableOwner) {
-            ::EnableWindow(hOwner, TRUE);
-        }
+        RestoreThreadWindows(disabled, nullptr, nullptr);
         m_bModal = false;
         return -1;
     }
@@ -96,13 +146,7 @@ INT_PTR CDialog::DoModal() {
             DispatchMessageW(&msg);
         }
     }
-    // The owner comes back before this window goes, so activation returns to it.
-    if (bDisableOwner) {
-        ::EnableWindow(hOwner, TRUE);
-    }
-    if (hOwner != nullptr && GetActiveWindow() == m_hWnd) {
-        SetActiveWindow(hOwner);
-    }
+    RestoreThreadWindows(disabled, hActive, hFocus);
     if (m_hWnd != nullptr) {
         DestroyWindow(m_hWnd);
     }

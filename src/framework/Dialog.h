@@ -2,10 +2,13 @@
 
 #include "framework/Wnd.h"
 
+#include <vector>
+
 // A dialog from a resource template: modeless through Create, modal through DoModal, whose own
 // message loop lets PreTranslateMessage see every message for the dialog and its children. A
 // modal dialog without a parent is owned by the application's main window: centred over it,
-// without a taskbar button of its own, the main window disabled while it runs.
+// without a taskbar button of its own. A modal run is task-modal: the thread's other top-level
+// windows are disabled while it runs and get their own state back when it ends.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nTemplateId, CWnd* pParent = nullptr);
@@ -37,6 +40,10 @@ private:
     HWND CreateFromTemplate(HWND hOwner);
     HWND ModalOwner() const;
     void CenterOverOwner(HWND hOwner);
+    // The thread's enabled top-level windows and the owner, now disabled.
+    static std::vector<HWND> DisableThreadWindows(HWND hOwner);
+    // Enables them again and, while this run holds the activation, hands it back.
+    void RestoreThreadWindows(const std::vector<HWND>& disabled, HWND hActive, HWND hFocus) const;
     // Lets every object from the message's window up to this dialog look at it first.
     BOOL WalkPreTranslate(MSG* pMsg);
 

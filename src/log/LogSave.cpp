@@ -73,7 +73,9 @@ std::wstring CLogSave::ReadConfigString(std::wstring strFilePath, std::wstring s
 }
 
 CLogSave* GetLogSave() {
-    // Built once, even when the first records come from two threads at once.
-    static CLogSave logSave;
-    return &logSave;
+    // Built once, even when the first records come from two threads at once, and never
+    // destroyed: a size worker may write its failure while the process ends, and waiting for
+    // it on the way out could only be bounded. Records close their files, so nothing is lost.
+    static CLogSave* const pLogSave = new CLogSave;
+    return pLogSave;
 }

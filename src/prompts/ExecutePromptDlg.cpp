@@ -1,6 +1,6 @@
 #include "prompts/ExecutePromptDlg.h"
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "prompts/ExecutePromptChildDlg.h"
 #include "res/resource.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "prompts/PromptLayout.h"
 #include "ui/LayeredFrameDlg.h"
 

@@ -49,14 +49,17 @@ DWORD WINAPI CTaskbarSizeSetter::SetTaskbarSizeThreadProc(LPVOID pParam) {
 }
 
 BOOL CTaskbarSizeSetter::SetTaskbarSize() {
+    // Once the result is handled the tool may close and this object go: nothing of it is read
+    // after the first message.
+    HWND hNotifyWnd = m_hNotifyWnd;
     std::wstring strOutput;
     const BOOL bRan =
         m_pCalls->runConsoleCommand(TaskbarSizeCommand::ForSizeType(m_nSizeType), &strOutput);
     const bool bSucceeded = bRan && TaskbarSizeCommand::ReportsSuccess(strOutput);
 
     // The working prompt closes before the result shows; the panel handles each before we go on.
-    SendMessageW(m_hNotifyWnd, WM_CLOSE_EXECUTE_PROMPT, 0, 0);
-    SendMessageW(m_hNotifyWnd, WM_SET_TASKBAR_SIZE_RESULT, bSucceeded ? 1 : 2, 0);
+    SendMessageW(hNotifyWnd, WM_CLOSE_EXECUTE_PROMPT, 0, 0);
+    SendMessageW(hNotifyWnd, WM_SET_TASKBAR_SIZE_RESULT, bSucceeded ? 1 : 2, 0);
     if (bSucceeded) {
         return TRUE;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 
 #include <windows.h>
 

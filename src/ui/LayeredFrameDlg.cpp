@@ -1,6 +1,6 @@
 #include "ui/LayeredFrameDlg.h"
 
-#include "app/Messages.h"
+#include "ui/Messages.h"
 #include "framework/GdiObject.h"
 #include "ui/FrameContentDlg.h"
 

@@ -126,22 +126,32 @@ TEST(FrameworkDialog, SwallowedKeysNeverReachTheDialogManager) {
     EXPECT_EQ(dialog.DoModal(), 77);
 }
 
-TEST(FrameworkDialog, NestedModalLoopsDisableAndRestoreTheirOwner) {
-    TestDialog outer;
-    BOOL bOwnerEnabledDuringInner = TRUE;
+// Task-modal: the thread's windows get back their own state, child controls are left alone.
+TEST(FrameworkDialog, NestedModalLoopsDisableAndRestoreTheThreadsWindows) {
+    TestDialog outer, idle, disabled;
+    std::vector<BOOL> during, after;
     INT_PTR nInner = 0;
     outer.script = [&](TestDialog& o) {
+        idle.Create(kTestDialog);
+        disabled.Create(kTestDialog);
+        disabled.EnableWindow(FALSE);
+        const HWND hEdit = GetDlgItem(o.m_hWnd, kEdit);
+        EnableWindow(hEdit, FALSE);
         TestDialog inner(&o);
         inner.script = [&](TestDialog& i) {
-            bOwnerEnabledDuringInner = IsWindowEnabled(o.m_hWnd);
+            during = {o.IsWindowEnabled(), idle.IsWindowEnabled(), disabled.IsWindowEnabled()};
             i.EndDialog(7);
         };
         nInner = inner.DoModal();
-        o.EndDialog(nInner + IsWindowEnabled(o.m_hWnd));
+        after = {o.IsWindowEnabled(), idle.IsWindowEnabled(), disabled.IsWindowEnabled(),
+                 IsWindowEnabled(hEdit), GetActiveWindow() == o.m_hWnd};
+        o.EndDialog(nInner);
     };
-    EXPECT_EQ(outer.DoModal(), 8);
-    EXPECT_EQ(nInner, 7);
-    EXPECT_FALSE(bOwnerEnabledDuringInner);
+    EXPECT_EQ(outer.DoModal(), 7);
+    EXPECT_EQ(during, (std::vector<BOOL>{FALSE, FALSE, FALSE}));
+    EXPECT_EQ(after, (std::vector<BOOL>{TRUE, TRUE, FALSE, FALSE, TRUE}));
+    DestroyWindow(idle.m_hWnd);
+    DestroyWindow(disabled.m_hWnd);
 }
 
 TEST(FrameworkDialog, MessageSentFromAnotherThreadEndsANestedLoop) {
@@ -255,5 +265,5 @@ TEST(FrameworkDialog, AParentlessModalDialogIsOwnedByTheMainWindow) {
     EXPECT_EQ(owned.hOwner, hMain);
     EXPECT_FALSE(owned.bMainEnabled) << "the main window is disabled while the dialog runs";
     EXPECT_EQ(withoutApp.hOwner, nullptr) << "no application, no default owner";
-    EXPECT_TRUE(withoutApp.bMainEnabled);
+    EXPECT_FALSE(withoutApp.bMainEnabled) << "owned or not, the thread's windows are disabled";
 }

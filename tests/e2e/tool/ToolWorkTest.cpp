@@ -98,9 +98,22 @@ TEST_F(ToolAtWork, EachSizeWritesItsValueTwiceInOneProcess) {
     EXPECT_FALSE(tool.WaitForExit(0).has_value());
 }
 
-TEST_F(ToolAtWork, ASizeClickDuringARunChangesNothing) {
+// Under a prompt the size buttons and × take no click; a close during a run loses nothing.
+TEST_F(ToolAtWork, NothingUnderAPromptTakesInput) {
     StartTool();
     SetTaskbarSi(7);
+    // Unticked, the size buttons stay disabled through a prompt (the window menu's About box).
+    const int sizeButtons[] = {IDC_BUTTON_LARGE, IDC_BUTTON_MEDIUM, IDC_BUTTON_SMALL};
+    const auto smallEnabled = [&] { return UiDriver::IsEnabled(tool.Panel(), IDC_BUTTON_SMALL); };
+    tool.Ui().Click(tool.Panel(), IDC_CHECK_AGREE);
+    ASSERT_TRUE(UiDriver::WaitFor([&] { return !smallEnabled(); }, SkinSession::kSettleMs));
+    PostMessageW(tool.Shell(), WM_SYSCOMMAND, 0x0010, 0);
+    tool.Ui().Click(tool.Ui().WaitForWindow(L"关于 VandrellKelvane", SkinSession::kStartMs), IDOK);
+    for (int nId : sizeButtons) {
+        EXPECT_FALSE(UiDriver::IsEnabled(tool.Panel(), nId));
+    }
+    tool.Ui().Click(tool.Panel(), IDC_CHECK_AGREE);
+    ASSERT_TRUE(UiDriver::WaitFor(smallEnabled, SkinSession::kSettleMs));
     // The prompts cover the middle of the buttons, not their left edge.
     const POINT largeEdge = tool.At(IDC_BUTTON_LARGE, 4, 24);
     tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
@@ -108,14 +121,24 @@ TEST_F(ToolAtWork, ASizeClickDuringARunChangesNothing) {
     tool.Ui().Click(largeEdge);
     tool.Answer(confirm, true);
     ASSERT_NE(tool.WaitForWorkingPrompt(), nullptr);
+    tool.Ui().Click(tool.Panel(), IDC_BUTTON_CLOSE);
     tool.Ui().Click(largeEdge);
     const SkinWindow result = tool.WaitForPrompt();
     ASSERT_NE(result.hContent, nullptr);
     EXPECT_EQ(tool.PromptText(result), kSuccess) << "no second confirmation came first";
     EXPECT_EQ(TaskbarSi(), std::optional<DWORD>(1));
+    EXPECT_EQ(tool.WaitForFeedback(0), nullptr) << "× during the run opened nothing";
     tool.Answer(result, false);
     EXPECT_EQ(tool.WaitForPrompt(1500).hContent, nullptr) << "the clicks started no second run";
     EXPECT_EQ(TaskbarSi(), std::optional<DWORD>(1));
+
+    // A second × while the feedback dialog is up: one answer ends the tool with one record.
+    tool.Ui().Click(tool.Panel(), IDC_BUTTON_CLOSE);
+    const HWND hFeedback = tool.WaitForFeedback();
+    tool.Ui().Click(tool.Panel(), IDC_BUTTON_CLOSE);
+    tool.Ui().Click(hFeedback, IDC_BUTTON_SOLVED);
+    ASSERT_EQ(tool.WaitForExit(), std::optional<DWORD>(0));
+    EXPECT_EQ(folder.CallCount("CustomerFeedbackEx"), 1);
 }
 
 TEST_F(ToolAtWork, TheCheckBoxGatesTheSizeButtonsAndTheLinksCallTheLibrary) {
