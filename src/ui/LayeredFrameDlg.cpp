@@ -113,16 +113,17 @@ void CLayeredFrameDlg::OnMove(int, int) {
 void CLayeredFrameDlg::OnRestackContent() {
     // The content is shown before its frame. Under Wine the frame's later show, and any later
     // activation of the frame, leave the mouse hitting the frame through the content (although
-    // the stacking order reads right), so clicks and drags never reach the content. Showing the
-    // content again mends it and hands it the activation; once it has that, there is nothing
-    // to mend (and its own hide would activate the frame and start over). A minimised frame
-    // keeps its content hidden until it is restored.
+    // the stacking order reads right), so clicks and drags never reach the content. Raising the
+    // content and handing it the activation mends it (the window manager raises what is
+    // activated) without the flicker of hiding it; once it is active there is nothing to mend.
+    // A minimised frame keeps its content hidden until it is restored.
     if (!m_pChildDlg || !IsWindow(m_pChildDlg->m_hWnd) || !IsWindowVisible() || IsIconic(m_hWnd) ||
         ::GetActiveWindow() != m_hWnd) {
         return;
     }
-    m_pChildDlg->ShowWindow(SW_HIDE);
-    m_pChildDlg->ShowWindow(SW_SHOW);
+    ::SetWindowPos(m_pChildDlg->m_hWnd, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::SetForegroundWindow(m_pChildDlg->m_hWnd);
 }
 
 void CLayeredFrameDlg::OnDestroy() {
