@@ -137,6 +137,7 @@ TEST(FrameworkDialog, NestedModalLoopsDisableAndRestoreTheThreadsWindows) {
         disabled.EnableWindow(FALSE);
         const HWND hEdit = GetDlgItem(o.m_hWnd, kEdit);
         EnableWindow(hEdit, FALSE);
+        SetActiveWindow(o.m_hWnd);
         TestDialog inner(&o);
         inner.script = [&](TestDialog& i) {
             during = {o.IsWindowEnabled(), idle.IsWindowEnabled(), disabled.IsWindowEnabled()};
