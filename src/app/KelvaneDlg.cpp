@@ -1,6 +1,5 @@
 #include "app/KelvaneDlg.h"
 
-#include "ui/Messages.h"
 #include "app/PanelLayout.h"
 #include "framework/GdiObject.h"
 #include "log/GbkText.h"
@@ -8,8 +7,10 @@
 #include "prompts/PromptDlg.h"
 #include "res/resource.h"
 #include "service/HostClientSearch.h"
+#include "system/Timeline.h"
 #include "taskbar/TaskbarSizeCommand.h"
 #include "ui/LabelFont.h"
+#include "ui/Messages.h"
 
 #include <cstdlib>
 
@@ -68,13 +69,18 @@ void CKelvaneDlg::DoDataExchange() {
 }
 
 BOOL CKelvaneDlg::OnInitDialog() {
+    KELVANE_MARK("panel OnInitDialog");
     CDialog::OnInitDialog();
     if (!LoadBackground()) {
         return TRUE;
     }
+    KELVANE_MARK("panel background decoded");
     DetectHostClient();
+    KELVANE_MARK("host-client probe done");
     RunStartupChecks();
+    KELVANE_MARK("checks done");
     LayoutControls(TRUE);
+    KELVANE_MARK("controls laid out");
     SetTimer(TIMER_LINK_HOVER, kPanelTimerMs);
     SetTimer(TIMER_VERSION_CHECK, kPanelTimerMs);
     m_bLaidOut = TRUE;
@@ -389,11 +395,13 @@ void CKelvaneDlg::ChangeTaskbarSize(CImageButton& button, int nSizeType) {
         return;
     }
     m_bSizeChangeRunning = true;
+    KELVANE_MARK("size click");
     if (ShowPrompt(L"请保存好数据，确定要运行吗？", PROMPT_TYPE_CONFIRMCANCEL) != IDOK) {
         m_bSizeChangeRunning = false;
         ::SetForegroundWindow(m_hWnd);
         return;
     }
+    KELVANE_MARK("confirmed");
     m_sizeSetter.m_nSizeType = nSizeType;
     if (!m_sizeSetter.StartSetTaskbarSizeThread()) {
         ShowPrompt(L"设置任务大小失败！", PROMPT_TYPE_CONFIRM);

@@ -2,6 +2,7 @@
 
 #include "system/ConsoleOutputDecoder.h"
 #include "system/ProcAddress.h"
+#include "system/Timeline.h"
 
 #include <string_view>
 
@@ -141,6 +142,7 @@ BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput) {
     }
     run.hProcess = pi.hProcess;
     run.hThread = pi.hThread;
+    KELVANE_MARK("console command started");
 
     // Only the child's copies keep the pipe open now, so end of data means they have all exited.
     RunHandles::Close(run.hWrite);
@@ -154,9 +156,11 @@ BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput) {
                       nullptr)) {
             break;
         }
+        KELVANE_MARK("console output read");
         AppendAnsi(decoder.TakeChunk(nRead), nCodePage, pOutput);
         Sleep(kPauseAfterChunkMs);
     }
+    KELVANE_MARK("console output ended");
     AppendAnsi(decoder.TakeRemainder(), nCodePage, pOutput);
     RunHandles::Close(run.hRead);
 

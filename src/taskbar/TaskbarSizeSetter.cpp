@@ -4,6 +4,7 @@
 #include "log/LogSave.h"
 #include "system/ConsoleCommandRunner.h"
 #include "system/ProcessVersion.h"
+#include "system/Timeline.h"
 #include "taskbar/TaskbarSizeCommand.h"
 
 namespace {
@@ -49,6 +50,7 @@ DWORD WINAPI CTaskbarSizeSetter::SetTaskbarSizeThreadProc(LPVOID pParam) {
 }
 
 BOOL CTaskbarSizeSetter::SetTaskbarSize() {
+    KELVANE_MARK("worker started");
     // Once the result is handled the tool may close and this object go: nothing of it is read
     // after the first message.
     HWND hNotifyWnd = m_hNotifyWnd;
@@ -56,6 +58,7 @@ BOOL CTaskbarSizeSetter::SetTaskbarSize() {
     const BOOL bRan =
         m_pCalls->runConsoleCommand(TaskbarSizeCommand::ForSizeType(m_nSizeType), &strOutput);
     const bool bSucceeded = bRan && TaskbarSizeCommand::ReportsSuccess(strOutput);
+    KELVANE_MARK("worker done");
 
     // The working prompt closes before the result shows; the panel handles each before we go on.
     SendMessageW(hNotifyWnd, WM_CLOSE_EXECUTE_PROMPT, 0, 0);

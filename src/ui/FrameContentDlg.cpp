@@ -1,6 +1,7 @@
 #include "ui/FrameContentDlg.h"
 
 #include "framework/PaintBuffer.h"
+#include "system/Timeline.h"
 #include "ui/LayeredFrameDlg.h"
 
 CFrameContentDlg::CFrameContentDlg(UINT nTemplateId, const FramePairMetrics& pair,
@@ -55,6 +56,7 @@ void CFrameContentDlg::DrawBackground(HDC hDC) {
 
 LRESULT CFrameContentDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_ERASEBKGND) {
+        KELVANE_MARK("content painted", m_nTemplateId);
         if (LoadBackground()) {
             DrawBackground(reinterpret_cast<HDC>(wParam));
         }

@@ -1,8 +1,9 @@
 #include "ui/LayeredFrameDlg.h"
 
-#include "ui/Messages.h"
 #include "framework/GdiObject.h"
+#include "system/Timeline.h"
 #include "ui/FrameContentDlg.h"
+#include "ui/Messages.h"
 
 CLayeredFrameDlg::CLayeredFrameDlg(UINT nTemplateId, const FramePairMetrics& pair, UINT nFramePng,
                                    CWnd* pParent)
@@ -30,6 +31,7 @@ bool CLayeredFrameDlg::ShowFrameImage(const PixelRect& frame) {
     if (!m_pBkImage && !LoadPngResource(&m_pBkImage, m_nFramePng)) {
         return false;
     }
+    KELVANE_MARK("frame image decoded", m_nTemplateId);
     CWindowDC windowDC(m_hWnd);
     // A 32-bit section keeps the per-pixel alpha that a device bitmap may drop.
     CMemDC picture(windowDC, frame.Width(), frame.Height(), CMemDC::Surface::Dib32);
@@ -46,6 +48,7 @@ bool CLayeredFrameDlg::ShowFrameImage(const PixelRect& frame) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         UpdateLayeredWindow(m_hWnd, windowDC, &ptDest, &size, picture, &ptSource, 0, &blend,
                             ULW_ALPHA);
+        KELVANE_MARK("frame pushed", m_nTemplateId);
     }
     // Without a picture the frame stays invisible, but its content still works.
     return true;
@@ -84,6 +87,7 @@ LRESULT CLayeredFrameDlg::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
             // Only once the show has completed: from within it the mend does not hold.
             PostMessage(WM_RESTACK_CONTENT);
+            KELVANE_MARK("frame shown", m_nTemplateId);
         }
         return result;
     }

@@ -1,6 +1,7 @@
 // Times the tool's start-up, from its process start to its panel shown and painted, against a
 // bare window program started the same way (the floor); the version check's console command is
 // timed apart. Runs on a display under the prefix's settings (scripts/bench).
+#include "TimelineMarks.h"
 #include "UiDriver.h"
 #include "UiProcess.h"
 
@@ -40,10 +41,14 @@ COLORREF ScreenPixel(POINT pt) {
     return c;
 }
 
-// Milliseconds from the start of exe until shown(driver) holds and the probe point is painted.
+// Milliseconds from the start of exe until shown(driver) holds and the probe point is painted;
+// the performance counter at the start goes to *pStart.
 double TimeToShown(const std::wstring& exe, const std::wstring& folder, POINT probe,
-                   const std::function<bool(const UiDriver&)>& shown) {
+                   const std::function<bool(const UiDriver&)>& shown, LONGLONG* pStart = nullptr) {
     const COLORREF before = ScreenPixel(probe);
+    if (pStart != nullptr) {
+        *pStart = CounterNow();
+    }
     const auto start = Clock::now();
     UiProcess process(exe, L"", folder);
     const UiDriver ui(process.Id());
@@ -59,12 +64,48 @@ void Copy(const std::wstring& from, const std::wstring& to) {
     CopyFileW(from.c_str(), to.c_str(), FALSE);
 }
 
+bool PanelShown(const UiDriver& ui) {
+    for (HWND hWnd : ui.Windows()) {
+        if (UiDriver::FindControl(hWnd, IDC_BUTTON_MEDIUM) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The bench's own build from the same start: the median time of each phase it marks.
+void PrintStartupTimeline(const std::wstring& exe, const std::wstring& folder, POINT probe) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"kelvane-startup-timeline.txt";
+    SetEnvironmentVariableW(L"KELVANE_TIMELINE", file.c_str());
+    TimelineTable table;
+    for (int i = 0; i < kRuns; ++i) {
+        DeleteFileW(file.c_str());
+        LONGLONG nStart = 0;
+        table.Add("panel seen shown and painted",
+                  TimeToShown(exe, folder, probe, PanelShown, &nStart));
+        const std::vector<TimelineMark> marks = ReadTimeline(file);
+        std::vector<std::string> seen;
+        for (const TimelineMark& mark : marks) {
+            if (std::find(seen.begin(), seen.end(), mark.phase) == seen.end()) {
+                seen.push_back(mark.phase);
+                table.Add(mark.phase, MsToFirst(marks, mark.phase, nStart));
+            }
+        }
+    }
+    SetEnvironmentVariableW(L"KELVANE_TIMELINE", nullptr);
+    table.Print("start-up timeline (the bench's build with phase marks), from the process start, "
+                "medians");
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: kelvane_startup_bench <folder with Kelvane.exe and library> "
-                             "<bare window program of the same kind>\n");
+                             "<bare window program of the same kind> [<folder with the build "
+                             "with phase marks>]\n");
         return 2;
     }
     const std::wstring bin = argv[1];
@@ -87,15 +128,7 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < kRuns; ++i) {
         floor.push_back(TimeToShown(bare, folder, probe,
                                     [](const UiDriver& ui) { return !ui.Windows().empty(); }));
-        tool.push_back(
-            TimeToShown(folder + L"\\Kelvane.exe", folder, probe, [](const UiDriver& ui) {
-                for (HWND hWnd : ui.Windows()) {
-                    if (UiDriver::FindControl(hWnd, 1019) != nullptr) {
-                        return true;
-                    }
-                }
-                return false;
-            }));
+        tool.push_back(TimeToShown(folder + L"\\Kelvane.exe", folder, probe, PanelShown));
         const auto start = Clock::now();
         std::wstring output;
         RunConsoleCommand(L"WMIC OS List status", &output);
@@ -114,5 +147,15 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  Kelvane.exe                      %8.1f ms  (ratio %.2f)\n", t, t / f);
     std::printf("  of which the version check's console command, about %8.1f ms\n", c);
     std::printf("  Kelvane.exe without it           %8.1f ms  (ratio %.2f)\n", t - c, (t - c) / f);
+    if (argc > 3) {
+        const std::wstring timeline = folder + L"-timeline";
+        CreateDirectoryW(timeline.c_str(), nullptr);
+        Copy(std::wstring(argv[3]) + L"\\Kelvane.exe", timeline + L"\\Kelvane.exe");
+        for (const wchar_t* name :
+             {L"\\OstrelFeedbackInformation.dll", L"\\OstrelFeedbackInformation.ini"}) {
+            Copy(folder + name, timeline + name);
+        }
+        PrintStartupTimeline(timeline + L"\\Kelvane.exe", timeline, probe);
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 // The tool's costs at work, driven like a person in one process (scripts/bench runs it): one
 // size change from 确认 to the result prompt against its floor, the process's resources after 1,
 // 10 and 50 size changes and prompt cycles, and the time from the last answer to the end.
+#include "TimelineMarks.h"
 #include "ToolTestSupport.h"
 
 #include "res/resource.h"
@@ -151,4 +152,49 @@ TEST(Figures, SizeChangeSteadinessAndEnd) {
     tool.Ui().Click(hFeedback, IDC_BUTTON_MORE_SOLUTIONS);
     ASSERT_TRUE(tool.WaitForExit(30000).has_value());
     std::printf("close: from the feedback answer to the end of the process  %8.1f ms\n", Ms(start));
+}
+
+// The bench's own build (KELVANE_TOOL_BIN names it, KELVANE_TIMELINE its mark file): each phase of
+// a size change from the click, medians of 7.
+TEST(Figures, SizeChangeTimeline) {
+    wchar_t file[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"KELVANE_TIMELINE", file, MAX_PATH) == 0) {
+        GTEST_SKIP() << "for the build with phase marks only";
+    }
+    ToolFolder folder;
+    ToolRun tool;
+    tool.Start(folder);
+    ASSERT_TRUE(tool.WaitForPanel());
+    TimelineTable table;
+    for (int i = 0; i < 7; ++i) {
+        const LONGLONG nBefore = CounterNow();
+        tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
+        const SkinWindow confirm = tool.WaitForPrompt();
+        ASSERT_NE(confirm.hContent, nullptr);
+        tool.Ui().Click(confirm.hContent, IDC_BUTTON_PROMPT_OK);
+        const SkinWindow result = tool.WaitForPrompt();
+        ASSERT_NE(result.hContent, nullptr);
+        const std::vector<TimelineMark> marks = ReadTimeline(file);
+        const TimelineMark* pClick = FirstMark(marks, "size click", nBefore);
+        const TimelineMark* pConfirmed = FirstMark(marks, "confirmed", nBefore);
+        const TimelineMark* pDone = FirstMark(marks, "worker done", nBefore);
+        ASSERT_TRUE(pClick != nullptr && pConfirmed != nullptr && pDone != nullptr);
+        const auto since = [&](const std::string& phase, const TimelineMark* pFrom) {
+            const TimelineMark* pMark = FirstMark(marks, phase, pFrom->nCounter);
+            return pMark == nullptr ? -1.0
+                                    : static_cast<double>(pMark->nCounter - pClick->nCounter) *
+                                          1000.0 / static_cast<double>(pMark->nFrequency);
+        };
+        table.Add("size click", 0.0);
+        table.Add("confirmation prompt painted", since("content painted 137", pClick));
+        table.Add("confirmed", since("confirmed", pClick));
+        table.Add("worker started", since("worker started", pConfirmed));
+        table.Add("working prompt painted", since("content painted 129", pConfirmed));
+        table.Add("worker done", since("worker done", pConfirmed));
+        table.Add("result prompt painted", since("content painted 137", pDone));
+        tool.Answer(result, false);
+    }
+    table.Print(
+        "size-change timeline (the bench's build with phase marks), from the click, medians "
+        "of 7");
 }
