@@ -1,6 +1,8 @@
 #include "app/VandrellKelvaneApp.h"
 
 #include "app/VandrellKelvaneDlg.h"
+#include "system/Timeline.h"
+#include "ui/PngImageCache.h"
 
 #include <windows.h>
 #include <objidl.h>
@@ -22,6 +24,7 @@ CVandrellKelvaneApp::CVandrellKelvaneApp()
 BOOL CVandrellKelvaneApp::InitInstance() {
     // Its result is not examined: without GDI+ the windows fall back as without artwork.
     Gdiplus::GdiplusStartup(&g_gdiplusToken, &g_gdiplusStartupInput, nullptr);
+    KELVANE_MARK("GDI+ running");
     INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};
     InitCommonControlsEx(&controls);
     CWinApp::InitInstance();
@@ -33,7 +36,8 @@ BOOL CVandrellKelvaneApp::InitInstance() {
         m_pMainWnd = &dlg;
         dlg.DoModal();
         m_pMainWnd = nullptr;
-        // The dialog's windows and images are gone; GDI+ may stop now.
+        // The dialog's windows are gone; the images they shared go while GDI+ still runs.
+        CPngImageCache::ReleaseAll();
         Gdiplus::GdiplusShutdown(g_gdiplusToken);
     }
     return FALSE;

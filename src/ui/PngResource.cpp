@@ -67,12 +67,3 @@ BOOL LoadPngResource(Gdiplus::Image** ppImage, UINT nID) {
     *ppImage = pImage;
     return TRUE;
 }
-
-BOOL LoadPngResource(CImagePtr* pImage, UINT nID) {
-    Gdiplus::Image* pLoaded = nullptr;
-    if (pImage == nullptr || !LoadPngResource(&pLoaded, nID)) {
-        return FALSE;
-    }
-    pImage->reset(pLoaded);
-    return TRUE;
-}

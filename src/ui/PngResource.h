@@ -8,12 +8,15 @@
 
 #include <memory>
 
-// An owned GDI+ image. Deleting one needs GDI+ running, so windows let theirs go in WM_DESTROY.
-using CImagePtr = std::unique_ptr<Gdiplus::Image>;
+// A GDI+ image of the skin, shared by every window that shows it (CPngImageCache). Deleting one
+// needs GDI+ running, so windows let theirs go in WM_DESTROY and the cache its own before GDI+
+// stops.
+using CImagePtr = std::shared_ptr<Gdiplus::Image>;
 
 // Decodes the image resource nID of type "PNG" from the program's own module. On TRUE *ppImage
 // holds a new image that the caller owns and deletes; on FALSE *ppImage is left untouched.
 // The image carries its own copy of the PNG bytes, since GDI+ may read them again on drawing.
 BOOL LoadPngResource(Gdiplus::Image** ppImage, UINT nID);
-// The same into an owned slot, which keeps what it held on FALSE.
+// The same image for every caller, decoded on the first call of the process
+// (CPngImageCache::Get), into a slot, which keeps what it held on FALSE.
 BOOL LoadPngResource(CImagePtr* pImage, UINT nID);

@@ -1,4 +1,5 @@
 list(APPEND KELVANE_WIN_SOURCES
+    ui/PngImageCache.cpp
     ui/PngResource.cpp
     ui/ScreenScale.cpp
 )

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/PngImageCache.h"
+
 #include <windows.h>
 #include <objidl.h>
 
@@ -16,6 +18,7 @@ public:
     }
     ~GdiplusSession() {
         if (m_token != 0) {
+            CPngImageCache::ReleaseAll();
             Gdiplus::GdiplusShutdown(m_token);
         }
     }

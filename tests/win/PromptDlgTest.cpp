@@ -1,4 +1,5 @@
 // The message prompt for real: its answers, its buttons per type and its layout.
+#include "GdiplusSession.h"
 #include "ScriptedModal.h"
 
 #include "prompts/PromptChildDlg.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -203,4 +205,24 @@ TEST(PromptDlg, MissingFrameImageAnswersNoAtOnce) {
     EXPECT_EQ(prompt.DoModal(), IDCANCEL);
     EXPECT_FALSE(bScriptRan) << "the modal loop never ran";
     EXPECT_EQ(prompt.m_pChildDlg, nullptr);
+}
+
+TEST(PromptDlg, PromptsOneAfterTheOtherShareTheirImagesUntilGdiplusStops) {
+    std::vector<std::weak_ptr<Gdiplus::Image>> seen;
+    {
+        const GdiplusSession gdiplus;
+        for (int i = 0; i < 2; ++i) {
+            Answer(PROMPT_TYPE_YES, [&](Prompt& p) {
+                seen.insert(seen.end(),
+                            {p.m_pBkImage, Child(p).m_pBkImage, Child(p).m_btnOK.m_pImages[0]});
+                p.EndDialog(IDOK);
+            });
+        }
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_TRUE(seen[i].lock() != nullptr && seen[i].lock() == seen[i + 3].lock()) << i;
+        }
+    }
+    for (const auto& pImage : seen) {
+        EXPECT_TRUE(pImage.expired());
+    }
 }
