@@ -6,8 +6,9 @@
 
 // The optional OstrelFeedbackInformation.ini beside the library (or the file the environment
 // variable KELVANE_FEEDBACK_INI names), read afresh on every call so a test can change it
-// between calls. Only the test build (KELVANE_FEEDBACK_TEST_HOOKS) looks for it; the library
-// we ship, and the test build without the file, behave as on a user's machine.
+// between calls. Only the test build links the reader (StandInConfigIni.cpp); the library we
+// ship (StandInConfigShipped.cpp), and the test build without the file, behave as on a user's
+// machine.
 class CStandInConfig {
 public:
     CStandInConfig();
@@ -24,6 +25,9 @@ public:
     std::wstring Info(int nIndex, const std::wstring& strDefault) const;
 
 private:
+    // The feedback file under the common application-data folder.
+    static std::wstring DefaultFeedbackFilePath();
+    // Test build only.
     bool Read(const wchar_t* pszSection, const wchar_t* pszKey, std::wstring* pValue) const;
 
     std::wstring m_strIniPath;

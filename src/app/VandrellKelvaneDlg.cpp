@@ -3,8 +3,8 @@
 #include "app/KelvaneDlg.h"
 #include "app/AboutDlg.h"
 #include "app/SelfRemoval.h"
+#include "prompts/ProblemSolvingFeedbackDlg.h"
 #include "res/resource.h"
-#include "service/ProblemSolvingFeedbackDlg.h"
 #include "ui/ScreenScale.h"
 
 CVandrellKelvaneDlg::CVandrellKelvaneDlg(CWnd* pParent)

@@ -31,7 +31,16 @@ BOOL CFeedbackDll::LoadFeedbackDllFrom(const std::wstring& strFolder) {
     FreeFeedbackDll();
     m_pszMissingExport = nullptr;
     const std::wstring strPath = strFolder + L"\\" + kFeedbackDllName;
-    m_hModule = LoadLibraryW(strPath.c_str());
+    // Its own imports resolve from its folder, where a maker ships the library's runtime and
+    // helpers, and from System32; the process's search stays restricted to System32.
+    m_hModule = LoadLibraryExW(strPath.c_str(), nullptr,
+                               LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (m_hModule == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+        // A system without the search flags (Windows 7 before its 2011 loader update) cannot
+        // restrict the process either; the altered search path also starts at the library's
+        // folder.
+        m_hModule = LoadLibraryExW(strPath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
     if (m_hModule == nullptr) {
         return FALSE;
     }

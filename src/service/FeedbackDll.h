@@ -14,7 +14,8 @@ inline constexpr wchar_t FEEDBACK_TOOL_ID[] = L"10147";
 inline constexpr wchar_t FEEDBACK_TOOL_VERSION[] = L"1.1.22.1017";
 inline constexpr int FEEDBACK_INFO_MORE_TOOLS = 3;
 
-// The maker's feedback library, loaded at run time by full path from the executable's folder.
+// The maker's feedback library, loaded at run time by full path from the executable's folder;
+// the DLLs it imports may come from that folder too (the maker ships them beside it).
 // The library may come from another compiler: only C types cross, every export is __cdecl.
 class CFeedbackDll {
 public:

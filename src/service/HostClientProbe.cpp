@@ -117,6 +117,8 @@ std::wstring AnsiToWide(const std::string& text) {
 }
 
 std::optional<int> DetectHostClientType(CAesCipher& aes, const HostClientSystemCalls& calls) {
+    // A file check or the ini read on a drive without media would raise the box as well.
+    const CriticalErrorsSilenced silenced;
     std::vector<std::wstring> drives;
     if (!EnumUsbDrives(&drives, calls)) {
         return std::nullopt;

@@ -31,7 +31,8 @@ std::string WideToAnsi(const std::wstring& text);
 std::wstring AnsiToWide(const std::string& text);
 
 // The device type of the first host client found on a USB drive; nullopt when there is none.
-// A client whose value is missing or undecodable gives 0.
+// A client whose value is missing or undecodable gives 0. No step of the probe, the file checks
+// and the ini read included, brings up the system's error box; the thread's mode is restored.
 std::optional<int>
 DetectHostClientType(CAesCipher& aes,
                      const HostClientSystemCalls& calls = RealHostClientSystemCalls());

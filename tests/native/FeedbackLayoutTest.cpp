@@ -1,4 +1,4 @@
-#include "service/FeedbackLayout.h"
+#include "prompts/FeedbackLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -22,7 +22,10 @@ DWORD WINAPI SystemDriveOnly(DWORD nLength, LPWSTR pBuffer) {
     return 4;
 }
 
+DWORD s_nModeWhileProbing = 0;
+
 bool SystemDriveIsUsb(const std::wstring& root) {
+    s_nModeWhileProbing = GetThreadErrorMode();
     return root == L"C:\\";
 }
 
@@ -45,7 +48,10 @@ TEST(HostClientProbe, ReadsTheDeviceTypeFromAClientOnAUsbDrive) {
     WriteFile(L"C:\\Rivex\\RivexKey\\RivexClient.exe", "MZ");
     WriteFile(L"C:\\Rivex\\RivexKey\\DeviceInfo.ini",
               "[DeviceType]\r\nType=" + EncipherDeviceInfo("2").value_or("") + "\r\n");
+    const DWORD nBefore = GetThreadErrorMode();
     EXPECT_EQ(DetectHostClientType(aes, calls), std::optional<int>(2));
+    EXPECT_TRUE(s_nModeWhileProbing & SEM_FAILCRITICALERRORS) << "silent over the whole probe";
+    EXPECT_EQ(GetThreadErrorMode(), nBefore);
 
     WriteFile(L"C:\\Rivex\\RivexKey\\DeviceInfo.ini", "[DeviceType]\r\nType=not base64\r\n");
     EXPECT_EQ(DetectHostClientType(aes, calls), std::optional<int>(0)) << "found, but unreadable";

@@ -111,5 +111,14 @@ TEST_P(ExecutableResources, LoadConfigurationLimitsImportedLibrariesToSystem32) 
     EXPECT_EQ(At<WORD>(image, offset + flags), LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
+// The library shipped beside it has no configuration. An import by name leaves the name in the
+// file: the shipped library names no ini reader anywhere.
+TEST_P(ExecutableResources, TheShippedLibraryImportsNoIniReader) {
+    const std::string dll =
+        ReadBytes(FolderOf(BuiltExecutablePath(GetParam())) + L"\\OstrelFeedbackInformation.dll");
+    EXPECT_NE(dll.find("SysAllocString"), std::string::npos) << "its imports are named";
+    EXPECT_EQ(dll.find("PrivateProfile"), std::string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Builds, ExecutableResources, testing::ValuesIn(kBuiltExecutables),
                          [](const auto& param) { return std::string(param.param.architecture); });

@@ -15,3 +15,15 @@ foreach(missing WriteCustomerFeedbackInfoFile OpenUseAgreementUrl)
         TEST_HOOKS)
     add_dependencies(kelvane_win_tests feedback_without_${missing})
 endforeach()
+
+# A variant that imports a helper DLL lying beside it, as a maker's library brings its runtime;
+# the end-to-end tests start the tool with both.
+set(KELVANE_FEEDBACK_WITH_HELPER ${CMAKE_BINARY_DIR}/test-library/with-helper)
+add_library(feedback_helper SHARED FeedbackHelper.cpp)
+kelvane_target(feedback_helper)
+target_compile_definitions(feedback_helper PRIVATE KELVANE_FEEDBACK_HELPER)
+set_target_properties(feedback_helper PROPERTIES PREFIX "" OUTPUT_NAME OstrelFeedbackHelper
+    RUNTIME_OUTPUT_DIRECTORY ${KELVANE_FEEDBACK_WITH_HELPER})
+kelvane_feedback_library(feedback_with_helper ${KELVANE_FEEDBACK_WITH_HELPER} TEST_HOOKS)
+target_sources(feedback_with_helper PRIVATE FeedbackHelper.cpp)
+target_link_libraries(feedback_with_helper PRIVATE feedback_helper)

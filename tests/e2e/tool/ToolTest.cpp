@@ -114,6 +114,15 @@ TEST(ToolStart, TheWindowMenuOpensTheAboutBox) {
     EXPECT_TRUE(UiDriver::IsVisible(tool.Panel()));
 }
 
+// A maker's library brings DLLs of its own beside it: they load with it.
+TEST(ToolStart, StartsWithALibraryThatBringsAHelperDll) {
+    ToolFolder folder(ToolFolder::Options().WithHelper());
+    ToolRun tool;
+    tool.Start(folder);
+    ASSERT_TRUE(tool.WaitForPanel()) << tool.session.Describe();
+    EXPECT_EQ(folder.CallCount("InitFreedbackDll"), 1);
+}
+
 // A start-up path that ends the tool: its record, its prompt, exit code 0, the folder kept.
 struct FatalPath {
     const char* name;

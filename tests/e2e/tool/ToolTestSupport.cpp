@@ -71,7 +71,13 @@ ToolFolder::ToolFolder(const Options& options)
     Copy(ToolBinary(L"Kelvane.exe"), Exe());
     if (options.bLibrary) {
         const std::wstring dll = m_folder + L"\\OstrelFeedbackInformation.dll";
-        Copy(ToolBinary(L"../test-library/OstrelFeedbackInformation.dll"), dll);
+        const std::wstring from =
+            options.bWithHelper ? L"../test-library/with-helper/" : L"../test-library/";
+        Copy(ToolBinary(from + L"OstrelFeedbackInformation.dll"), dll);
+        if (options.bWithHelper) {
+            Copy(ToolBinary(from + L"OstrelFeedbackHelper.dll"),
+                 m_folder + L"\\OstrelFeedbackHelper.dll");
+        }
         std::wstring ini = L"\xFEFF[Settings]\r\nOpenAddresses=0\r\nJournal=" + m_journal +
                            L"\r\nFeedbackFile=" + m_root.File(L"feedback.txt") +
                            L"\r\n[Results]\r\n";

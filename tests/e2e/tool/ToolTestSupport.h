@@ -16,6 +16,8 @@ class ToolFolder {
 public:
     struct Options {
         bool bLibrary = true;
+        // The library variant that imports a helper DLL lying beside it.
+        bool bWithHelper = false;
         // Lines of the library's [Results] section, e.g. L"GetToolIsNewVersion=3".
         std::vector<std::wstring> results;
         // Programs planted beside the tool and in its current folder, to show they never run.
@@ -25,6 +27,10 @@ public:
 
         Options& WithoutLibrary() {
             bLibrary = false;
+            return *this;
+        }
+        Options& WithHelper() {
+            bWithHelper = true;
             return *this;
         }
         Options& Result(std::wstring line) {

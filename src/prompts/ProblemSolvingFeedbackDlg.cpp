@@ -1,7 +1,7 @@
-#include "service/ProblemSolvingFeedbackDlg.h"
+#include "prompts/ProblemSolvingFeedbackDlg.h"
 
 #include "res/resource.h"
-#include "service/ProblemSolvingFeedbackChildDlg.h"
+#include "prompts/ProblemSolvingFeedbackChildDlg.h"
 #include "ui/ScreenScale.h"
 
 CProblemSolvingFeedbackDlg::CProblemSolvingFeedbackDlg(CWnd* pParent)

@@ -1,7 +1,7 @@
-#include "service/ProblemSolvingFeedbackChildDlg.h"
+#include "prompts/ProblemSolvingFeedbackChildDlg.h"
 
 #include "res/resource.h"
-#include "service/FeedbackLayout.h"
+#include "prompts/FeedbackLayout.h"
 
 CProblemSolvingFeedbackChildDlg::CProblemSolvingFeedbackChildDlg()
     : CFrameContentDlg(IDD_FEEDBACK_CHILD, kFeedbackPair, IDB_FEEDBACK_BACKGROUND) {}
