@@ -1,16 +1,17 @@
 // Times the tool's start-up, from its process start to its panel shown and painted, against a
 // bare window program started the same way (the floor); the version check's console command is
 // timed apart. Runs on a display under the prefix's settings (scripts/bench).
-#include "TimelineMarks.h"
 #include "UiDriver.h"
 #include "UiProcess.h"
 
+#include "res/resource.h"
 #include "system/ConsoleCommandRunner.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -41,14 +42,24 @@ COLORREF ScreenPixel(POINT pt) {
     return c;
 }
 
-// Milliseconds from the start of exe until shown(driver) holds and the probe point is painted;
-// the performance counter at the start goes to *pStart.
-double TimeToShown(const std::wstring& exe, const std::wstring& folder, POINT probe,
-                   const std::function<bool(const UiDriver&)>& shown, LONGLONG* pStart = nullptr) {
-    const COLORREF before = ScreenPixel(probe);
-    if (pStart != nullptr) {
-        *pStart = CounterNow();
+// A mark of the bench's own, in the format of the tool's, to the timeline file the environment
+// names (scripts/timeline reads it).
+void AppendMark(const char* pszPhase) {
+    wchar_t path[MAX_PATH] = {};
+    LARGE_INTEGER now{}, frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    if (GetEnvironmentVariableW(L"KELVANE_TIMELINE", path, MAX_PATH) != 0) {
+        std::ofstream(path, std::ios::app)
+            << pszPhase << '\t' << now.QuadPart << '\t' << frequency.QuadPart << "\r\n";
     }
+}
+
+// Milliseconds from the start of exe until shown(driver) holds and the probe point is painted.
+double TimeToShown(const std::wstring& exe, const std::wstring& folder, POINT probe,
+                   const std::function<bool(const UiDriver&)>& shown) {
+    const COLORREF before = ScreenPixel(probe);
+    AppendMark("process start");
     const auto start = Clock::now();
     UiProcess process(exe, L"", folder);
     const UiDriver ui(process.Id());
@@ -73,39 +84,13 @@ bool PanelShown(const UiDriver& ui) {
     return false;
 }
 
-// The bench's own build from the same start: the median time of each phase it marks.
-void PrintStartupTimeline(const std::wstring& exe, const std::wstring& folder, POINT probe) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring file = std::wstring(temp) + L"kelvane-startup-timeline.txt";
-    SetEnvironmentVariableW(L"KELVANE_TIMELINE", file.c_str());
-    TimelineTable table;
-    for (int i = 0; i < kRuns; ++i) {
-        DeleteFileW(file.c_str());
-        LONGLONG nStart = 0;
-        table.Add("panel seen shown and painted",
-                  TimeToShown(exe, folder, probe, PanelShown, &nStart));
-        const std::vector<TimelineMark> marks = ReadTimeline(file);
-        std::vector<std::string> seen;
-        for (const TimelineMark& mark : marks) {
-            if (std::find(seen.begin(), seen.end(), mark.phase) == seen.end()) {
-                seen.push_back(mark.phase);
-                table.Add(mark.phase, MsToFirst(marks, mark.phase, nStart));
-            }
-        }
-    }
-    SetEnvironmentVariableW(L"KELVANE_TIMELINE", nullptr);
-    table.Print("start-up timeline (the bench's build with phase marks), from the process start, "
-                "medians");
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: kelvane_startup_bench <folder with Kelvane.exe and library> "
                              "<bare window program of the same kind> [<folder with the build "
-                             "with phase marks>]\n");
+                             "with phase marks> <its timeline file>]\n");
         return 2;
     }
     const std::wstring bin = argv[1];
@@ -147,7 +132,9 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  Kelvane.exe                      %8.1f ms  (ratio %.2f)\n", t, t / f);
     std::printf("  of which the version check's console command, about %8.1f ms\n", c);
     std::printf("  Kelvane.exe without it           %8.1f ms  (ratio %.2f)\n", t - c, (t - c) / f);
-    if (argc > 3) {
+    // The bench's own build, whose marks in the timeline file follow each "process start".
+    if (argc > 4) {
+        SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[4]);
         const std::wstring timeline = folder + L"-timeline";
         CreateDirectoryW(timeline.c_str(), nullptr);
         Copy(std::wstring(argv[3]) + L"\\Kelvane.exe", timeline + L"\\Kelvane.exe");
@@ -155,7 +142,9 @@ int wmain(int argc, wchar_t** argv) {
              {L"\\OstrelFeedbackInformation.dll", L"\\OstrelFeedbackInformation.ini"}) {
             Copy(folder + name, timeline + name);
         }
-        PrintStartupTimeline(timeline + L"\\Kelvane.exe", timeline, probe);
+        for (int i = 0; i < kRuns; ++i) {
+            TimeToShown(timeline + L"\\Kelvane.exe", timeline, probe, PanelShown);
+        }
     }
     return 0;
 }
