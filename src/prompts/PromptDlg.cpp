@@ -2,6 +2,7 @@
 
 #include "prompts/PromptChildDlg.h"
 #include "res/resource.h"
+#include "system/Timeline.h"
 
 #include <utility>
 
@@ -34,6 +35,7 @@ BOOL CPromptDlg::OnInitDialog() {
 }
 
 LRESULT CPromptDlg::OnPromptResult(WPARAM wParam, LPARAM) {
+    KELVANE_MARK("prompt answered");
     if (wParam == 1) {
         OnOK();
     } else {
