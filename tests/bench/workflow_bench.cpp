@@ -140,13 +140,11 @@ TEST(Figures, SizeChangeSteadinessAndEnd) {
     // The floor: the bare window program of the build under test, shown and idle; ended before
     // the close below, which it might cover.
     {
+        // scripts/bench names the build under test for both trees.
         wchar_t bin[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, bin, MAX_PATH);
-        std::wstring bare = std::wstring(bin).substr(0, std::wstring(bin).rfind(L'\\'));
-        if (GetEnvironmentVariableW(L"KELVANE_TOOL_BIN", bin, MAX_PATH) != 0) {
-            bare = std::wstring(bin) + L"\\..\\tests\\bench";
-        }
-        const UiProcess floorProcess(bare + L"\\BareWindow.exe", L"", L"");
+        GetEnvironmentVariableW(L"KELVANE_TOOL_BIN", bin, MAX_PATH);
+        const UiProcess floorProcess(std::wstring(bin) + L"\\..\\tests\\bench\\BareWindow.exe", L"",
+                                     L"");
         floorProcess.WaitForInputIdle(5000);
         Sleep(500);
         Print("bare window (floor):", ResourcesOf(floorProcess.Handle()));
