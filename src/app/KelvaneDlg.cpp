@@ -45,6 +45,20 @@ void ConfigureLink(CDrawTextStatic& link) {
 
 } // namespace
 
+std::span<const UINT> CKelvaneDlg::Images() {
+    static constexpr UINT kImages[] = {
+        IDB_PANEL_BACKGROUND,    IDB_CLOSE_NORMAL,     IDB_CLOSE_HOVER,
+        IDB_CLOSE_PRESSED,       IDB_CLOSE_DISABLED,   IDB_MINIMIZE_NORMAL,
+        IDB_MINIMIZE_HOVER,      IDB_MINIMIZE_PRESSED, IDB_MINIMIZE_DISABLED,
+        IDB_LARGE_NORMAL,        IDB_LARGE_HOVER,      IDB_LARGE_PRESSED,
+        IDB_LARGE_DISABLED,      IDB_MEDIUM_NORMAL,    IDB_MEDIUM_HOVER,
+        IDB_MEDIUM_PRESSED,      IDB_MEDIUM_DISABLED,  IDB_SMALL_NORMAL,
+        IDB_SMALL_HOVER,         IDB_SMALL_PRESSED,    IDB_SMALL_DISABLED,
+        IDB_MORE_TOOLS_NORMAL,   IDB_MORE_TOOLS_HOVER, IDB_MORE_TOOLS_PRESSED,
+        IDB_MORE_TOOLS_DISABLED, IDB_CHECK_BOX};
+    return kImages;
+}
+
 CKelvaneDlg::CKelvaneDlg()
     : CFrameContentDlg(IDD_KELVANE_DIALOG, kShellPair, IDB_PANEL_BACKGROUND) {
     // So the shell follows the panel's first placement, which is how it reaches its place.

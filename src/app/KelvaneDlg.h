@@ -12,6 +12,7 @@
 #include "ui/PngButton.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ class CKelvaneDlg : public CFrameContentDlg {
 public:
     static constexpr UINT_PTR TIMER_LINK_HOVER = 33;
     static constexpr UINT_PTR TIMER_VERSION_CHECK = 38;
+
+    // The images the panel shows from its start, in the order it first needs them.
+    static std::span<const UINT> Images();
 
     CKelvaneDlg();
     ~CKelvaneDlg() override;
