@@ -11,6 +11,7 @@
 #include "taskbar/TaskbarSizeCommand.h"
 #include "ui/LabelFont.h"
 #include "ui/Messages.h"
+#include "ui/PngImageCache.h"
 
 #include <cstdlib>
 
@@ -32,6 +33,16 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLinkColour = RGB(92, 92, 255);
 constexpr COLORREF kLinkHoverColour = RGB(0, 0, 255);
 
+// The images the panel's controls show, in the order the layout takes them.
+constexpr UINT kControlImages[] = {
+    IDB_CLOSE_NORMAL,      IDB_CLOSE_HOVER,      IDB_CLOSE_PRESSED,      IDB_CLOSE_DISABLED,
+    IDB_MINIMIZE_NORMAL,   IDB_MINIMIZE_HOVER,   IDB_MINIMIZE_PRESSED,   IDB_MINIMIZE_DISABLED,
+    IDB_LARGE_NORMAL,      IDB_LARGE_HOVER,      IDB_LARGE_PRESSED,      IDB_LARGE_DISABLED,
+    IDB_MEDIUM_NORMAL,     IDB_MEDIUM_HOVER,     IDB_MEDIUM_PRESSED,     IDB_MEDIUM_DISABLED,
+    IDB_SMALL_NORMAL,      IDB_SMALL_HOVER,      IDB_SMALL_PRESSED,      IDB_SMALL_DISABLED,
+    IDB_MORE_TOOLS_NORMAL, IDB_MORE_TOOLS_HOVER, IDB_MORE_TOOLS_PRESSED, IDB_MORE_TOOLS_DISABLED,
+    IDB_CHECK_BOX};
+
 void SetPatch(CImageButton& button, const PixelRect& rc) {
     button.SetBkRect(rc.left, rc.top, rc.right, rc.bottom);
 }
@@ -44,20 +55,6 @@ void ConfigureLink(CDrawTextStatic& link) {
 }
 
 } // namespace
-
-std::span<const UINT> CKelvaneDlg::Images() {
-    static constexpr UINT kImages[] = {
-        IDB_PANEL_BACKGROUND,    IDB_CLOSE_NORMAL,     IDB_CLOSE_HOVER,
-        IDB_CLOSE_PRESSED,       IDB_CLOSE_DISABLED,   IDB_MINIMIZE_NORMAL,
-        IDB_MINIMIZE_HOVER,      IDB_MINIMIZE_PRESSED, IDB_MINIMIZE_DISABLED,
-        IDB_LARGE_NORMAL,        IDB_LARGE_HOVER,      IDB_LARGE_PRESSED,
-        IDB_LARGE_DISABLED,      IDB_MEDIUM_NORMAL,    IDB_MEDIUM_HOVER,
-        IDB_MEDIUM_PRESSED,      IDB_MEDIUM_DISABLED,  IDB_SMALL_NORMAL,
-        IDB_SMALL_HOVER,         IDB_SMALL_PRESSED,    IDB_SMALL_DISABLED,
-        IDB_MORE_TOOLS_NORMAL,   IDB_MORE_TOOLS_HOVER, IDB_MORE_TOOLS_PRESSED,
-        IDB_MORE_TOOLS_DISABLED, IDB_CHECK_BOX};
-    return kImages;
-}
 
 CKelvaneDlg::CKelvaneDlg()
     : CFrameContentDlg(IDD_KELVANE_DIALOG, kShellPair, IDB_PANEL_BACKGROUND) {
@@ -89,6 +86,9 @@ BOOL CKelvaneDlg::OnInitDialog() {
         return TRUE;
     }
     KELVANE_MARK("panel background decoded");
+    // Decoded on a second thread while the checks run, the version check's console command
+    // above all, instead of after them.
+    CPngImageCache::Prefetch(kControlImages);
     DetectHostClient();
     KELVANE_MARK("host-client probe done");
     RunStartupChecks();

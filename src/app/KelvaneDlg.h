@@ -12,7 +12,6 @@
 #include "ui/PngButton.h"
 
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,9 +21,6 @@ class CKelvaneDlg : public CFrameContentDlg {
 public:
     static constexpr UINT_PTR TIMER_LINK_HOVER = 33;
     static constexpr UINT_PTR TIMER_VERSION_CHECK = 38;
-
-    // The images the panel shows from its start, in the order it first needs them.
-    static std::span<const UINT> Images();
 
     CKelvaneDlg();
     ~CKelvaneDlg() override;

@@ -5,7 +5,6 @@
 #include "app/SelfRemoval.h"
 #include "prompts/ProblemSolvingFeedbackDlg.h"
 #include "res/resource.h"
-#include "ui/PngImageCache.h"
 #include "ui/ScreenScale.h"
 
 CVandrellKelvaneDlg::CVandrellKelvaneDlg(CWnd* pParent)
@@ -34,8 +33,6 @@ BOOL CVandrellKelvaneDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetWindowText(L"Kelvane");
 
-    // The panel's images decode on the other core while this thread decodes and pushes the frame.
-    CPngImageCache::Prefetch(CKelvaneDlg::Images());
     m_fScale = ScreenScaleFactor();
     const PixelRect target = FrameGeometry::CentredFrameRect(
         m_pair, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), m_fScale);

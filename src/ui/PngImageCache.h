@@ -15,9 +15,9 @@ public:
     // GDI+ not running), which is not remembered. Safe from any thread: a call for an image that
     // another thread is decoding waits for that decode.
     static CImagePtr Get(UINT nID);
-    // Decodes the images on a thread of its own while the caller goes on (a window decoding its
-    // own image meanwhile): the other core does what the window would otherwise wait for. Once
-    // per process; later calls do nothing. The ids must outlive the decoding.
+    // Decodes the images on a thread of its own while the caller goes on, so that a window
+    // finds them decoded when it needs them. Once per process; later calls do nothing. The ids
+    // must outlive the decoding.
     static void Prefetch(std::span<const UINT> ids);
     // Waits for a prefetch still decoding, then lets go of every image; one a window still holds
     // goes when the window lets go of it.
