@@ -108,12 +108,11 @@ TEST(Figures, SizeChangeSteadinessAndEnd) {
 
     std::vector<double> floors, changes;
     int nChunks = 0;
-    for (int i = 0; i < 5; ++i) {
-        floors.push_back(RegAddDirectly(&nChunks));
-    }
     int nCycles = 0;
     for (int nTarget : {1, 10, 50, 100}) {
         for (; nCycles < nTarget; ++nCycles) {
+            // Taken beside each change, so that both see the same machine.
+            floors.push_back(RegAddDirectly(&nChunks));
             tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
             const SkinWindow confirm = tool.WaitForPrompt();
             ASSERT_NE(confirm.hContent, nullptr);

@@ -1,5 +1,6 @@
 // The skin images decoded from this program's own resources (PngResourceTest.rc embeds the
 // same list as the product).
+#include "ui/PngImageCache.h"
 #include "ui/PngResource.h"
 
 #include "WindowKit.h"
@@ -103,4 +104,18 @@ TEST_F(PngResource, UndecodableBytesGiveAnEmptyImageThatDrawsNothing) {
     const ImagePtr image(pImage);
     EXPECT_EQ(image->GetWidth(), 0u);
     EXPECT_EQ(image->GetHeight(), 0u);
+}
+
+// Asked for while a prefetch decodes them, images are decoded once each: what a caller got stays
+// what the cache holds, whichever thread decoded it.
+TEST_F(PngResource, APrefetchAndItsCallersShareOneImageEach) {
+    static constexpr UINT kIds[] = {206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217};
+    CPngImageCache::Prefetch(kIds);
+    std::weak_ptr<Gdiplus::Image> seen[std::size(kIds)];
+    for (std::size_t i = 0; i < std::size(kIds); ++i) {
+        seen[i] = CPngImageCache::Get(kIds[i]);
+    }
+    for (std::size_t i = 0; i < std::size(kIds); ++i) {
+        EXPECT_EQ(seen[i].lock(), CPngImageCache::Get(kIds[i])) << kIds[i];
+    }
 }
