@@ -1,7 +1,6 @@
 // The tool's costs at work, driven like a person in one process (scripts/bench runs it): one
-// size change from 确认 released to the result prompt against its floor, the process's resources
-// after 1, 10, 50 and 100 size changes and prompt cycles, and the time from the last answer to the
-// end.
+// size change from 确认 released to the result prompt against its floor, resources after 1, 10,
+// 50 and 100 size changes and prompt cycles, and the time from the last answer to the end.
 #include "ToolTestSupport.h"
 
 #include "res/resource.h"
@@ -111,7 +110,6 @@ TEST(Figures, SizeChangeSteadinessAndEnd) {
     int nCycles = 0;
     for (int nTarget : {1, 10, 50, 100}) {
         for (; nCycles < nTarget; ++nCycles) {
-            // Taken beside each change, so that both see the same machine.
             floors.push_back(RegAddDirectly(&nChunks));
             tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
             const SkinWindow confirm = tool.WaitForPrompt();

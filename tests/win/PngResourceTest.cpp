@@ -106,8 +106,7 @@ TEST_F(PngResource, UndecodableBytesGiveAnEmptyImageThatDrawsNothing) {
     EXPECT_EQ(image->GetHeight(), 0u);
 }
 
-// Asked for while a prefetch decodes them, images are decoded once each: what a caller got stays
-// what the cache holds, whichever thread decoded it.
+// Asked for while a prefetch decodes them, images are decoded once, by one thread or the other.
 TEST_F(PngResource, APrefetchAndItsCallersShareOneImageEach) {
     static constexpr UINT kIds[] = {206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217};
     CPngImageCache::Prefetch(kIds);
