@@ -6,12 +6,12 @@
 
 #include "res/resource.h"
 #include "system/ConsoleCommandRunner.h"
+#include "system/Timeline.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -42,24 +42,11 @@ COLORREF ScreenPixel(POINT pt) {
     return c;
 }
 
-// A mark of the bench's own, in the format of the tool's, to the timeline file the environment
-// names (scripts/timeline reads it).
-void AppendMark(const char* pszPhase) {
-    wchar_t path[MAX_PATH] = {};
-    LARGE_INTEGER now{}, frequency{};
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    if (GetEnvironmentVariableW(L"KELVANE_TIMELINE", path, MAX_PATH) != 0) {
-        std::ofstream(path, std::ios::app)
-            << pszPhase << '\t' << now.QuadPart << '\t' << frequency.QuadPart << "\r\n";
-    }
-}
-
 // Milliseconds from the start of exe until shown(driver) holds and the probe point is painted.
 double TimeToShown(const std::wstring& exe, const std::wstring& folder, POINT probe,
                    const std::function<bool(const UiDriver&)>& shown) {
     const COLORREF before = ScreenPixel(probe);
-    AppendMark("process start");
+    KELVANE_MARK("process start");
     const auto start = Clock::now();
     UiProcess process(exe, L"", folder);
     const UiDriver ui(process.Id());
