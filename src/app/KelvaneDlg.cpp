@@ -33,15 +33,11 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kLinkColour = RGB(92, 92, 255);
 constexpr COLORREF kLinkHoverColour = RGB(0, 0, 255);
 
-// The images the panel's controls show, in the order the layout takes them.
-constexpr UINT kControlImages[] = {
-    IDB_CLOSE_NORMAL,      IDB_CLOSE_HOVER,      IDB_CLOSE_PRESSED,      IDB_CLOSE_DISABLED,
-    IDB_MINIMIZE_NORMAL,   IDB_MINIMIZE_HOVER,   IDB_MINIMIZE_PRESSED,   IDB_MINIMIZE_DISABLED,
-    IDB_LARGE_NORMAL,      IDB_LARGE_HOVER,      IDB_LARGE_PRESSED,      IDB_LARGE_DISABLED,
-    IDB_MEDIUM_NORMAL,     IDB_MEDIUM_HOVER,     IDB_MEDIUM_PRESSED,     IDB_MEDIUM_DISABLED,
-    IDB_SMALL_NORMAL,      IDB_SMALL_HOVER,      IDB_SMALL_PRESSED,      IDB_SMALL_DISABLED,
-    IDB_MORE_TOOLS_NORMAL, IDB_MORE_TOOLS_HOVER, IDB_MORE_TOOLS_PRESSED, IDB_MORE_TOOLS_DISABLED,
-    IDB_CHECK_BOX};
+// The images the panel's first paint shows, in the order the layout takes them; the buttons'
+// other states are decoded when first shown.
+constexpr UINT kControlImages[] = {IDB_CLOSE_NORMAL,  IDB_MINIMIZE_NORMAL, IDB_LARGE_NORMAL,
+                                   IDB_MEDIUM_NORMAL, IDB_SMALL_NORMAL,    IDB_MORE_TOOLS_NORMAL,
+                                   IDB_CHECK_BOX};
 
 void SetPatch(CImageButton& button, const PixelRect& rc) {
     button.SetBkRect(rc.left, rc.top, rc.right, rc.bottom);

@@ -31,6 +31,9 @@ void CPngButton::DrawItem(DRAWITEMSTRUCT* pDraw) {
                   pDraw->rcItem.bottom - pDraw->rcItem.top};
     ButtonImage image = ButtonImage::Normal;
     Gdiplus::Image* pImage = CurrentImage(&image);
+    if (pImage == nullptr) {
+        return;
+    }
     Compose(pDraw->hDC, rc, pImage,
             ButtonGeometry::ImageSource(static_cast<int>(pImage->GetWidth()),
                                         static_cast<int>(pImage->GetHeight()), m_fScale),

@@ -14,15 +14,19 @@ CSkinButton::CSkinButton() : m_hBkBrush(CreateSolidBrush(RGB(255, 255, 255))) {}
 void CSkinButton::SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
     // A second call must not leak the first set.
     FreeImages();
+    const HMODULE hModule = GetModuleHandleW(nullptr);
     const UINT ids[] = {nNormal, nHover, nPressed, nDisabled};
-    for (int i = 0; i < 4; ++i) {
-        LoadPngResource(&m_pImages[i], ids[i]);
+    for (int i = 1; i < 4; ++i) {
+        const bool bThere = FindResourceW(hModule, MAKEINTRESOURCEW(ids[i]), L"PNG") != nullptr;
+        m_nImageIds[i] = bThere ? ids[i] : 0;
     }
+    LoadPngResource(&m_pImages[0], nNormal);
 }
 
 void CSkinButton::FreeImages() {
-    for (CImagePtr& pImage : m_pImages) {
-        pImage.reset();
+    for (int i = 0; i < 4; ++i) {
+        m_pImages[i].reset();
+        m_nImageIds[i] = 0;
     }
 }
 
@@ -43,20 +47,26 @@ bool CSkinButton::CountsAt(LPARAM) const {
 }
 
 bool CSkinButton::HasAllImages() const {
-    for (const CImagePtr& pImage : m_pImages) {
-        if (!pImage) {
+    for (int i = 0; i < 4; ++i) {
+        if (!m_pImages[i] && m_nImageIds[i] == 0) {
             return false;
         }
     }
     return true;
 }
 
-Gdiplus::Image* CSkinButton::CurrentImage(ButtonImage* pWhich) const {
+Gdiplus::Image* CSkinButton::CurrentImage(ButtonImage* pWhich) {
     const ButtonImage image = ButtonState::ImageFor(m_nState, IsWindowEnabled() != FALSE);
     if (pWhich != nullptr) {
         *pWhich = image;
     }
-    return m_pImages[static_cast<int>(image)].get();
+    const auto i = static_cast<std::size_t>(image);
+    if (!m_pImages[i] && m_nImageIds[i] != 0) {
+        // Tried once: a state that cannot be decoded draws as a missing image does.
+        LoadPngResource(&m_pImages[i], m_nImageIds[i]);
+        m_nImageIds[i] = 0;
+    }
+    return m_pImages[i].get();
 }
 
 void CSkinButton::Compose(HDC hDC, const RECT& rc, Gdiplus::Image* pImage, const PixelRect& source,

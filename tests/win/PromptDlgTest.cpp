@@ -123,9 +123,7 @@ TEST(PromptDlg, EachTypeShowsItsButtonsAtTheirPlaces) {
             seen.strText = child.m_staticText.GetWindowText();
             seen.bImages = true;
             for (CPngButton* pButton : {&child.m_btnOK, &child.m_btnCancel, &child.m_btnClose}) {
-                for (const CImagePtr& pImage : pButton->m_pImages) {
-                    seen.bImages = seen.bImages && pImage != nullptr;
-                }
+                seen.bImages = seen.bImages && pButton->m_pImages[0] != nullptr;
             }
             p.EndDialog(IDCANCEL);
         };
