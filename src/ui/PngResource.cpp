@@ -15,11 +15,19 @@ Gdiplus::Image* NewImageFromStream(IStream* pStream) {
     return ::new (pMemory) Gdiplus::Image(pStream, FALSE);
 }
 
+HRSRC FindPngResource(HMODULE hModule, UINT nID) {
+    return FindResourceW(hModule, MAKEINTRESOURCEW(nID), L"PNG");
+}
+
 } // namespace
+
+bool HasPngResource(UINT nID) {
+    return FindPngResource(GetModuleHandleW(nullptr), nID) != nullptr;
+}
 
 BOOL LoadPngResource(Gdiplus::Image** ppImage, UINT nID) {
     HMODULE hModule = GetModuleHandleW(nullptr);
-    HRSRC hInfo = FindResourceW(hModule, MAKEINTRESOURCEW(nID), L"PNG");
+    HRSRC hInfo = FindPngResource(hModule, nID);
     if (hInfo == nullptr) {
         return FALSE;
     }

@@ -17,6 +17,8 @@ using CImagePtr = std::shared_ptr<Gdiplus::Image>;
 // holds a new image that the caller owns and deletes; on FALSE *ppImage is left untouched.
 // The image carries its own copy of the PNG bytes, since GDI+ may read them again on drawing.
 BOOL LoadPngResource(Gdiplus::Image** ppImage, UINT nID);
+// Whether the program's own module holds the PNG resource nID, without decoding it.
+bool HasPngResource(UINT nID);
 // The same image for every caller, decoded on the first call of the process
 // (CPngImageCache::Get), into a slot, which keeps what it held on FALSE.
 BOOL LoadPngResource(CImagePtr* pImage, UINT nID);

@@ -14,11 +14,9 @@ CSkinButton::CSkinButton() : m_hBkBrush(CreateSolidBrush(RGB(255, 255, 255))) {}
 void CSkinButton::SetImages(UINT nNormal, UINT nHover, UINT nPressed, UINT nDisabled) {
     // A second call must not leak the first set.
     FreeImages();
-    const HMODULE hModule = GetModuleHandleW(nullptr);
     const UINT ids[] = {nNormal, nHover, nPressed, nDisabled};
     for (int i = 1; i < 4; ++i) {
-        const bool bThere = FindResourceW(hModule, MAKEINTRESOURCEW(ids[i]), L"PNG") != nullptr;
-        m_nImageIds[i] = bThere ? ids[i] : 0;
+        m_nImageIds[i] = HasPngResource(ids[i]) ? ids[i] : 0;
     }
     LoadPngResource(&m_pImages[0], nNormal);
 }
