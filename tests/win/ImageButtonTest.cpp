@@ -78,7 +78,6 @@ TEST_F(ButtonWindows, PngButtonDrawsTheImageOfEachStateAndNothingWithoutImages) 
     EXPECT_LT(Distance(Shown(button), host), 1.0) << "no images: nothing drawn over the erase";
 
     button.SetImages(151, 152, 153, 154);
-    EXPECT_NE(button.m_pImages[0], nullptr);
     EXPECT_EQ(button.m_pImages[1], nullptr) << "a state is decoded when it is first shown";
     for (int nState : {BUTTON_STATE_NORMAL, BUTTON_STATE_HOVER, BUTTON_STATE_PRESSED}) {
         SCOPED_TRACE(nState);
@@ -91,7 +90,6 @@ TEST_F(ButtonWindows, PngButtonDrawsTheImageOfEachStateAndNothingWithoutImages) 
     button.EnableWindow(FALSE);
     EXPECT_EQ(Closest(Shown(button), expected), 3) << "a disabled window shows image 4";
     button.EnableWindow(TRUE);
-    EXPECT_NE(button.m_pImages[3], nullptr);
 
     // The pointer handlers, as the system delivers them.
     button.m_nState = BUTTON_STATE_NORMAL;
