@@ -62,6 +62,10 @@ void Copy(const std::wstring& from, const std::wstring& to) {
     CopyFileW(from.c_str(), to.c_str(), FALSE);
 }
 
+bool AnyWindowShown(const UiDriver& ui) {
+    return !ui.Windows().empty();
+}
+
 bool PanelShown(const UiDriver& ui) {
     for (HWND hWnd : ui.Windows()) {
         if (UiDriver::FindControl(hWnd, IDC_BUTTON_MEDIUM) != nullptr) {
@@ -76,8 +80,9 @@ bool PanelShown(const UiDriver& ui) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: kelvane_startup_bench <folder with Kelvane.exe and library> "
-                             "<bare window program of the same kind> [<folder with the build "
-                             "with phase marks> <its timeline file>]\n");
+                             "<bare window program of the same kind> [<folder with the builds "
+                             "with phase marks> <the tool's timeline file> [<the bare window's "
+                             "timeline file>]]\n");
         return 2;
     }
     const std::wstring bin = argv[1];
@@ -98,8 +103,7 @@ int wmain(int argc, wchar_t** argv) {
     const POINT probe{960, 500};
     std::vector<double> floor, tool, check;
     for (int i = 0; i < kRuns; ++i) {
-        floor.push_back(TimeToShown(bare, folder, probe,
-                                    [](const UiDriver& ui) { return !ui.Windows().empty(); }));
+        floor.push_back(TimeToShown(bare, folder, probe, AnyWindowShown));
         tool.push_back(TimeToShown(folder + L"\\Kelvane.exe", folder, probe, PanelShown));
         const auto start = Clock::now();
         std::wstring output;
@@ -131,6 +135,13 @@ int wmain(int argc, wchar_t** argv) {
         }
         for (int i = 0; i < kRuns; ++i) {
             TimeToShown(timeline + L"\\Kelvane.exe", timeline, probe, PanelShown);
+        }
+    }
+    // The floor's marked build beside it, into a file of its own.
+    if (argc > 5) {
+        SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[5]);
+        for (int i = 0; i < kRuns; ++i) {
+            TimeToShown(std::wstring(argv[3]) + L"\\BareWindow.exe", folder, probe, AnyWindowShown);
         }
     }
     return 0;
