@@ -3,6 +3,7 @@
 #include "framework/PaintBuffer.h"
 #include "system/Timeline.h"
 #include "ui/LayeredFrameDlg.h"
+#include "ui/SkinPaint.h"
 
 CFrameContentDlg::CFrameContentDlg(UINT nTemplateId, const FramePairMetrics& pair,
                                    UINT nBackgroundPng)
@@ -41,6 +42,9 @@ BOOL CFrameContentDlg::PreTranslateMessage(MSG* pMsg) {
 void CFrameContentDlg::DrawBackground(HDC hDC) {
     const RECT rc = GetClientRect();
     const auto draw = [&](HDC hTarget) {
+        if (DrawOpaqueImage(hTarget, m_pBkImage.get(), rc.right, rc.bottom)) {
+            return;
+        }
         Gdiplus::Graphics graphics(hTarget);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
         graphics.DrawImage(m_pBkImage.get(), Gdiplus::Rect(0, 0, rc.right, rc.bottom), 0, 0,

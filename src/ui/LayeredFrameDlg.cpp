@@ -4,6 +4,7 @@
 #include "system/Timeline.h"
 #include "ui/FrameContentDlg.h"
 #include "ui/Messages.h"
+#include "ui/SkinPaint.h"
 
 CLayeredFrameDlg::CLayeredFrameDlg(UINT nTemplateId, const FramePairMetrics& pair, UINT nFramePng,
                                    CWnd* pParent)
@@ -36,7 +37,7 @@ bool CLayeredFrameDlg::ShowFrameImage(const PixelRect& frame) {
     // A 32-bit section keeps the per-pixel alpha that a device bitmap may drop.
     CMemDC picture(windowDC, frame.Width(), frame.Height(), CMemDC::Surface::Dib32);
     if (picture.IsValid()) {
-        {
+        if (!CopyImagePixels(m_pBkImage.get(), picture.Bits(), frame.Width(), frame.Height())) {
             Gdiplus::Graphics graphics(picture);
             PrepareGraphics(graphics);
             graphics.DrawImage(m_pBkImage.get(), 0, 0, frame.Width(), frame.Height());

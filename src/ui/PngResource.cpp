@@ -6,13 +6,14 @@
 namespace {
 
 // GDI+ images allocate through GdipAlloc, which may answer null (GDI+ not running); its
-// operator new is not allowed to, so the allocation is checked before constructing.
+// operator new is not allowed to, so the allocation is checked before constructing. A bitmap, so
+// that its pixels can be read directly (ui/SkinPaint.h).
 Gdiplus::Image* NewImageFromStream(IStream* pStream) {
-    void* pMemory = Gdiplus::DllExports::GdipAlloc(sizeof(Gdiplus::Image));
+    void* pMemory = Gdiplus::DllExports::GdipAlloc(sizeof(Gdiplus::Bitmap));
     if (pMemory == nullptr) {
         return nullptr;
     }
-    return ::new (pMemory) Gdiplus::Image(pStream, FALSE);
+    return ::new (pMemory) Gdiplus::Bitmap(pStream, FALSE);
 }
 
 HRSRC FindPngResource(HMODULE hModule, UINT nID) {

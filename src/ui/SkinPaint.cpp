@@ -1,5 +1,8 @@
 #include "ui/SkinPaint.h"
 
+#include <cstdint>
+#include <vector>
+
 void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const RECT& rcClient) {
     if (pImage == nullptr) {
         return;
@@ -11,6 +14,45 @@ void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const
     graphics.DrawImage(pImage, destination, rcSource.left, rcSource.top,
                        rcSource.right - rcSource.left, rcSource.bottom - rcSource.top,
                        Gdiplus::UnitPixel);
+}
+
+bool CopyImagePixels(Gdiplus::Image* pImage, void* pBits, int nWidth, int nHeight) {
+    if (pImage == nullptr || pImage->GetType() != Gdiplus::ImageTypeBitmap ||
+        static_cast<int>(pImage->GetWidth()) != nWidth ||
+        static_cast<int>(pImage->GetHeight()) != nHeight) {
+        return false;
+    }
+    // The loader's images are bitmaps (ui/PngResource.cpp).
+    auto* pBitmap = static_cast<Gdiplus::Bitmap*>(pImage);
+    Gdiplus::BitmapData data{};
+    data.Width = static_cast<UINT>(nWidth);
+    data.Height = static_cast<UINT>(nHeight);
+    data.Stride = nWidth * 4;
+    data.PixelFormat = PixelFormat32bppPARGB;
+    data.Scan0 = pBits;
+    const Gdiplus::Rect rc(0, 0, nWidth, nHeight);
+    if (pBitmap->LockBits(&rc, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                          PixelFormat32bppPARGB, &data) != Gdiplus::Ok) {
+        return false;
+    }
+    return pBitmap->UnlockBits(&data) == Gdiplus::Ok;
+}
+
+bool DrawOpaqueImage(HDC hDC, Gdiplus::Image* pImage, int nWidth, int nHeight) {
+    if (pImage == nullptr || Gdiplus::IsAlphaPixelFormat(pImage->GetPixelFormat()) || nWidth <= 0 ||
+        nHeight <= 0) {
+        return false;
+    }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(nWidth) *
+                                      static_cast<std::size_t>(nHeight));
+    if (!CopyImagePixels(pImage, pixels.data(), nWidth, nHeight)) {
+        return false;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(info.bmiHeader), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    return SetDIBitsToDevice(hDC, 0, 0, static_cast<DWORD>(nWidth), static_cast<DWORD>(nHeight), 0,
+                             0, 0, static_cast<UINT>(nHeight), pixels.data(), &info,
+                             DIB_RGB_COLORS) != 0;
 }
 
 void DrawAlignedText(HDC hDC, const std::wstring& text, const RECT& rcClient,

@@ -2,11 +2,14 @@
 // same list as the product).
 #include "ui/PngImageCache.h"
 #include "ui/PngResource.h"
+#include "ui/SkinPaint.h"
+#include "framework/GdiObject.h"
 
 #include "WindowKit.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -54,6 +57,15 @@ TEST_F(PngResource, EveryImageDecodesWithItsSizeAndAlpha) {
             EXPECT_EQ(image->GetWidth(), group.width);
             EXPECT_EQ(image->GetHeight(), group.height);
             EXPECT_EQ(Gdiplus::IsAlphaPixelFormat(image->GetPixelFormat()) != FALSE, group.bAlpha);
+            // Copied directly, each image gives the very pixels that GDI+'s drawing gives.
+            const int w = static_cast<int>(group.width), h = static_cast<int>(group.height);
+            CMemDC drawn(nullptr, w, h, CMemDC::Surface::Dib32);
+            CMemDC copied(nullptr, w, h, CMemDC::Surface::Dib32);
+            Gdiplus::Graphics(drawn).DrawImage(image.get(), 0, 0, w, h);
+            ASSERT_TRUE(group.bAlpha ? CopyImagePixels(image.get(), copied.Bits(), w, h)
+                                     : DrawOpaqueImage(copied, image.get(), w, h));
+            EXPECT_EQ(std::memcmp(drawn.Bits(), copied.Bits(), std::size_t(w) * std::size_t(h) * 4),
+                      0);
         }
     }
 }
