@@ -62,10 +62,6 @@ void Copy(const std::wstring& from, const std::wstring& to) {
     CopyFileW(from.c_str(), to.c_str(), FALSE);
 }
 
-bool AnyWindowShown(const UiDriver& ui) {
-    return !ui.Windows().empty();
-}
-
 bool PanelShown(const UiDriver& ui) {
     for (HWND hWnd : ui.Windows()) {
         if (UiDriver::FindControl(hWnd, IDC_BUTTON_MEDIUM) != nullptr) {
@@ -102,8 +98,9 @@ int wmain(int argc, wchar_t** argv) {
 
     const POINT probe{960, 500};
     std::vector<double> floor, tool, check;
+    const auto anyWindow = [](const UiDriver& ui) { return !ui.Windows().empty(); };
     for (int i = 0; i < kRuns; ++i) {
-        floor.push_back(TimeToShown(bare, folder, probe, AnyWindowShown));
+        floor.push_back(TimeToShown(bare, folder, probe, anyWindow));
         tool.push_back(TimeToShown(folder + L"\\Kelvane.exe", folder, probe, PanelShown));
         const auto start = Clock::now();
         std::wstring output;
@@ -141,7 +138,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc > 5) {
         SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[5]);
         for (int i = 0; i < kRuns; ++i) {
-            TimeToShown(std::wstring(argv[3]) + L"\\BareWindow.exe", folder, probe, AnyWindowShown);
+            TimeToShown(std::wstring(argv[3]) + L"\\BareWindow.exe", folder, probe, anyWindow);
         }
     }
     return 0;
