@@ -1,7 +1,6 @@
 #include "ui/SkinPaint.h"
 
-#include <cstdint>
-#include <vector>
+#include "framework/GdiObject.h"
 
 void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const RECT& rcClient) {
     if (pImage == nullptr) {
@@ -16,10 +15,18 @@ void DrawImagePatch(HDC hDC, Gdiplus::Image* pImage, const RECT& rcSource, const
                        Gdiplus::UnitPixel);
 }
 
+namespace {
+
+bool IsBitmapOfSize(Gdiplus::Image* pImage, int nWidth, int nHeight) {
+    return pImage != nullptr && pImage->GetType() == Gdiplus::ImageTypeBitmap &&
+           static_cast<int>(pImage->GetWidth()) == nWidth &&
+           static_cast<int>(pImage->GetHeight()) == nHeight;
+}
+
+} // namespace
+
 bool CopyImagePixels(Gdiplus::Image* pImage, void* pBits, int nWidth, int nHeight) {
-    if (pImage == nullptr || pImage->GetType() != Gdiplus::ImageTypeBitmap ||
-        static_cast<int>(pImage->GetWidth()) != nWidth ||
-        static_cast<int>(pImage->GetHeight()) != nHeight) {
+    if (!IsBitmapOfSize(pImage, nWidth, nHeight)) {
         return false;
     }
     // The loader's images are bitmaps (ui/PngResource.cpp).
@@ -39,20 +46,17 @@ bool CopyImagePixels(Gdiplus::Image* pImage, void* pBits, int nWidth, int nHeigh
 }
 
 bool DrawOpaqueImage(HDC hDC, Gdiplus::Image* pImage, int nWidth, int nHeight) {
-    if (pImage == nullptr || Gdiplus::IsAlphaPixelFormat(pImage->GetPixelFormat()) || nWidth <= 0 ||
-        nHeight <= 0) {
+    // Sizes checked before the section is made: other sizes are the common case for prompts.
+    if (!IsBitmapOfSize(pImage, nWidth, nHeight) ||
+        Gdiplus::IsAlphaPixelFormat(pImage->GetPixelFormat())) {
         return false;
     }
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(nWidth) *
-                                      static_cast<std::size_t>(nHeight));
-    if (!CopyImagePixels(pImage, pixels.data(), nWidth, nHeight)) {
+    CMemDC picture(hDC, nWidth, nHeight, CMemDC::Surface::Dib32);
+    if (!picture.IsValid() || !CopyImagePixels(pImage, picture.Bits(), nWidth, nHeight)) {
         return false;
     }
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(info.bmiHeader), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    return SetDIBitsToDevice(hDC, 0, 0, static_cast<DWORD>(nWidth), static_cast<DWORD>(nHeight), 0,
-                             0, 0, static_cast<UINT>(nHeight), pixels.data(), &info,
-                             DIB_RGB_COLORS) != 0;
+    picture.CopyTo(hDC);
+    return true;
 }
 
 void DrawAlignedText(HDC hDC, const std::wstring& text, const RECT& rcClient,
