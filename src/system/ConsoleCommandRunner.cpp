@@ -99,7 +99,7 @@ BOOL IsRunningUnderWow64() {
     return CallIsWow64Process(GetCurrentProcess(), &bWow64) && bWow64 ? TRUE : FALSE;
 }
 
-BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput) {
+BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput, DWORD* pdwExitCode) {
     RunHandles run;
     if (IsRunningUnderWow64()) {
         if (Wow64DisableWow64FsRedirection(&run.pOldRedirection) != TRUE) {
@@ -165,7 +165,13 @@ BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput) {
     RunHandles::Close(run.hRead);
 
     WaitForSingleObject(run.hProcess, INFINITE);
-    DWORD dwExitCode = 0;
-    GetExitCodeProcess(run.hProcess, &dwExitCode);
+    // An exit code that cannot be read is no success.
+    DWORD dwExitCode = STILL_ACTIVE;
+    if (!GetExitCodeProcess(run.hProcess, &dwExitCode)) {
+        dwExitCode = STILL_ACTIVE;
+    }
+    if (pdwExitCode != nullptr) {
+        *pdwExitCode = dwExitCode;
+    }
     return TRUE;
 }

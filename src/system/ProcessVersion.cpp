@@ -24,6 +24,25 @@ template <typename T> T ReadField(const unsigned char* pBlock, std::size_t nOffs
     return value;
 }
 
+// The 64-bit view: a 32-bit process under WOW64 would otherwise read the redirected copy of the
+// key, which updates need not keep current.
+unsigned long ReadUpdateRevision() {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
+                      KEY_QUERY_VALUE | KEY_WOW64_64KEY, &hKey) != ERROR_SUCCESS) {
+        return 0;
+    }
+    DWORD dwRevision = 0;
+    DWORD dwType = 0;
+    DWORD cbData = sizeof(dwRevision);
+    const LSTATUS status = RegQueryValueExW(hKey, L"UBR", nullptr, &dwType,
+                                            reinterpret_cast<BYTE*>(&dwRevision), &cbData);
+    RegCloseKey(hKey);
+    return status == ERROR_SUCCESS && dwType == REG_DWORD && cbData == sizeof(dwRevision)
+               ? dwRevision
+               : 0;
+}
+
 } // namespace
 
 SystemVersion ReadProcessVersion() {
@@ -39,5 +58,6 @@ SystemVersion ReadProcessVersion() {
     version.nMajor = ReadField<ULONG>(pBlock, kOsMajorVersion);
     version.nMinor = ReadField<ULONG>(pBlock, kOsMinorVersion);
     version.nBuild = ReadField<USHORT>(pBlock, kOsBuildNumber);
+    version.nRevision = ReadUpdateRevision();
     return version;
 }

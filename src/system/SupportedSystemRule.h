@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
-// The version numbers the system records for the process.
+// The version numbers the system records for the process, and its update revision (0 when
+// unknown).
 struct SystemVersion {
     unsigned long nMajor = 0;
     unsigned long nMinor = 0;
     unsigned long nBuild = 0;
+    unsigned long nRevision = 0;
 };
 
 inline constexpr std::wstring_view kVersionQueryCommand = L"WMIC OS List status";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "taskbar/TaskbarSettingRule.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,7 +17,12 @@ inline constexpr std::wstring_view kTaskbarSizeSuccessText = L"操作成功完�
 
 class TaskbarSizeCommand {
 public:
-    // The exact command line writing the value for a size code; empty for any other code.
-    static std::wstring ForSizeType(int nSizeType);
+    // The exact command line writing the setting's value for a size code; empty for any other
+    // code and where no setting works.
+    static std::wstring ForSizeType(int nSizeType,
+                                    TaskbarSetting setting = TaskbarSetting::TaskbarSi);
     static bool ReportsSuccess(std::wstring_view output);
+    // reg's exit code passes through the interpreter in every display language; its Chinese
+    // text is still taken where it is printed.
+    static bool Succeeded(bool bStarted, unsigned long nExitCode, std::wstring_view output);
 };

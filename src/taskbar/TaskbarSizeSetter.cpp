@@ -54,10 +54,14 @@ BOOL CTaskbarSizeSetter::SetTaskbarSize() {
     // Once the result is handled the tool may close and this object go: nothing of it is read
     // after the first message.
     HWND hNotifyWnd = m_hNotifyWnd;
+    const std::wstring strCommand = TaskbarSizeCommand::ForSizeType(
+        m_nSizeType, TaskbarSettingRule::ForRelease(ReadProcessVersion()));
     std::wstring strOutput;
-    const BOOL bRan =
-        m_pCalls->runConsoleCommand(TaskbarSizeCommand::ForSizeType(m_nSizeType), &strOutput);
-    const bool bSucceeded = bRan && TaskbarSizeCommand::ReportsSuccess(strOutput);
+    DWORD dwExitCode = STILL_ACTIVE;
+    const BOOL bRan = m_pCalls->runConsoleCommand(strCommand, &strOutput, &dwExitCode);
+    // An empty command line runs the interpreter alone, which ends with 0 having done nothing.
+    const bool bSucceeded =
+        !strCommand.empty() && TaskbarSizeCommand::Succeeded(bRan, dwExitCode, strOutput);
     KELVANE_MARK("worker done");
 
     // The working prompt closes before the result shows; the panel handles each before we go on.
@@ -72,9 +76,14 @@ BOOL CTaskbarSizeSetter::SetTaskbarSize() {
 
 BOOL CTaskbarSizeSetter::IsSupportedSystem() {
     const ConsoleRunner run = [this](const std::wstring& command, std::wstring* output) {
-        return m_pCalls->runConsoleCommand(command, output) != FALSE;
+        return m_pCalls->runConsoleCommand(command, output, nullptr) != FALSE;
     };
-    return SupportedSystemRule::IsSupported(ReadProcessVersion(), run) ? TRUE : FALSE;
+    // A release on which no value changes the size cannot be served, whatever it is called.
+    const SystemVersion version = ReadProcessVersion();
+    return TaskbarSettingRule::ForRelease(version) != TaskbarSetting::None &&
+                   SupportedSystemRule::IsSupported(version, run)
+               ? TRUE
+               : FALSE;
 }
 
 BOOL CTaskbarSizeSetter::RestartComputer() {

@@ -13,7 +13,8 @@ public:
     // The system calls the setter makes; tests substitute their own to observe a restart
     // request or to play failures the test machine cannot produce.
     struct SystemCalls {
-        BOOL (*runConsoleCommand)(std::wstring strCommand, std::wstring* pOutput);
+        BOOL (*runConsoleCommand)
+        (std::wstring strCommand, std::wstring* pOutput, DWORD* pdwExitCode);
         HANDLE(WINAPI* createThread)
         (LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD);
         BOOL(WINAPI* openProcessToken)(HANDLE, DWORD, PHANDLE);

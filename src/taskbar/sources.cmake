@@ -1,4 +1,5 @@
 list(APPEND KELVANE_CORE_SOURCES
+    taskbar/TaskbarSettingRule.cpp
     taskbar/TaskbarSizeCommand.cpp
 )
 list(APPEND KELVANE_WIN_SOURCES

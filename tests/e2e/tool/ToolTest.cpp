@@ -150,6 +150,8 @@ TEST_P(ToolFatal, LogsShowsItsPromptAndEndsKeepingTheFolder) {
     EXPECT_EQ(tool.WaitForExit(), std::optional<DWORD>(0));
     EXPECT_EQ(OnlyLogRecord(ToolLogFile(L"Dorrin.txt")), GetParam().record);
     EXPECT_TRUE(folder.Exists());
+    // The library is loaded only to be initialised at once: an unsupported system never loads it.
+    EXPECT_EQ(folder.CallCount("InitFreedbackDll"), std::string(GetParam().name) == "refusing");
 }
 
 INSTANTIATE_TEST_SUITE_P(

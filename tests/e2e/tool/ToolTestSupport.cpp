@@ -120,11 +120,11 @@ constexpr wchar_t kAdvancedKey[] =
 
 } // namespace
 
-std::optional<DWORD> TaskbarSi() {
+std::optional<DWORD> TaskbarSi(const wchar_t* pszName) {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegGetValueW(HKEY_CURRENT_USER, kAdvancedKey, L"TaskbarSi", RRF_RT_REG_DWORD, nullptr,
-                     &value, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, kAdvancedKey, pszName, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return value;

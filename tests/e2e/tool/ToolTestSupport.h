@@ -76,7 +76,7 @@ bool PathExists(const std::wstring& path);
 bool WaitUntilGone(const std::wstring& path, DWORD timeoutMs = 15000);
 
 // The taskbar size value the tool writes, nothing when it is missing.
-std::optional<DWORD> TaskbarSi();
+std::optional<DWORD> TaskbarSi(const wchar_t* pszName = L"TaskbarSi");
 void SetTaskbarSi(DWORD value);
 
 // The failure log file of that name in the machine-wide log folder.

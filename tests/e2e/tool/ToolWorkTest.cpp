@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -207,8 +208,20 @@ TEST_F(ToolAtWork, TheBandDragsShellAndPanelAndMinimiseHidesBoth) {
         << "the mouse reaches the panel again";
 }
 
-// Under an English system the registry command answers in English: the failure prompt, then one
-// record in the size-change log.
+// 中 writes what takes effect on the system played (KELVANE_ICON_SIZE: 24H2 with its update),
+// whatever language reg answers in; the other value stays unwritten.
+TEST_F(ToolAtWork, MediumWritesWhatTakesEffectAndSucceeds) {
+    const bool bIconSize = std::getenv("KELVANE_ICON_SIZE") != nullptr;
+    StartTool();
+    const SkinWindow result = ChangeSize(IDC_BUTTON_MEDIUM);
+    ASSERT_NE(result.hContent, nullptr) << tool.session.Describe();
+    EXPECT_EQ(tool.PromptText(result), kSuccess);
+    EXPECT_EQ(TaskbarSi(L"IconSizePreference"), bIconSize ? std::optional<DWORD>(2) : std::nullopt);
+    EXPECT_EQ(TaskbarSi(), bIconSize ? std::nullopt : std::optional<DWORD>(1));
+}
+
+// A registry tool refused its write (KELVANE_REG=denied): the failure prompt, then one record in
+// the size-change log.
 TEST_F(ToolAtWork, AFailedChangeShowsItsPromptAndLogsOnce) {
     DeleteFileW(ToolLogFile(L"Kelvane.txt").c_str());
     StartTool();
