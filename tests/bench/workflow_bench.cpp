@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,59 @@ void Print(const std::string& what, const Resources& r) {
                 r.nUserObjects);
 }
 
+// One size change, timed from the release of 确认, when a button acts, to the result prompt's
+// window, looked for every 5 ms: the driver's pointer moves and pauses are not the tool's.
+// Nothing when a prompt is not seen; a prompt still open is then answered, so that the next
+// change starts from the panel.
+std::optional<double> TimedSizeChange(const ToolRun& tool) {
+    tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
+    const SkinWindow confirm = tool.WaitForPrompt();
+    // A result that came after its time is no confirmation: 是 there would restart.
+    if (confirm.hContent == nullptr ||
+        tool.PromptText(confirm) != L"请保存好数据，确定要运行吗？") {
+        if (confirm.hContent != nullptr) {
+            tool.Answer(confirm, false);
+        }
+        return std::nullopt;
+    }
+    const RECT ok = UiDriver::ScreenRect(confirm.hContent, IDC_BUTTON_PROMPT_OK);
+    tool.Ui().MouseDown({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+    const auto start = Clock::now();
+    tool.Ui().MouseUp();
+    const auto result = [&](HWND hWnd) {
+        return hWnd != confirm.hContent &&
+               UiDriver::FindControl(hWnd, IDC_STATIC_PROMPT_TEXT) != nullptr;
+    };
+    while (tool.Ui().FindWindowMatching(result) == nullptr) {
+        if (Ms(start) > SkinSession::kStartMs) {
+            if (const SkinWindow open = tool.WaitForPrompt(0); open.hContent != nullptr) {
+                tool.Answer(open, false);
+            }
+            return std::nullopt;
+        }
+        Sleep(5);
+    }
+    const double ms = Ms(start);
+    tool.Answer(tool.WaitForPrompt(), false);
+    return ms;
+}
+
+// A change whose prompt is not seen is told, left out and repeated once; a second miss ends the
+// test (its one line says so) and the bench reports no figure.
+std::optional<double> SizeChange(const ToolRun& tool, int nChange) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (const std::optional<double> ms = TimedSizeChange(tool)) {
+            return ms;
+        }
+        if (attempt == 0) {
+            std::printf("  size change %d: a prompt was not seen; left out and repeated\n",
+                        nChange);
+        }
+    }
+    ADD_FAILURE() << "no figure: size change " << nChange << " missed its prompt twice";
+    return std::nullopt;
+}
+
 } // namespace
 
 TEST(Figures, SizeChangeSteadinessAndEnd) {
@@ -111,25 +165,11 @@ TEST(Figures, SizeChangeSteadinessAndEnd) {
     for (int nTarget : {1, 10, 50, 100}) {
         for (; nCycles < nTarget; ++nCycles) {
             floors.push_back(RegAddDirectly(&nChunks));
-            tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
-            const SkinWindow confirm = tool.WaitForPrompt();
-            ASSERT_NE(confirm.hContent, nullptr);
-            // Timed from the release of 确认, when a button acts, to the result prompt's window,
-            // looked for every 5 ms: the driver's pointer moves and pauses are not the tool's.
-            const RECT ok = UiDriver::ScreenRect(confirm.hContent, IDC_BUTTON_PROMPT_OK);
-            tool.Ui().MouseDown({(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
-            const auto start = Clock::now();
-            tool.Ui().MouseUp();
-            const auto result = [&](HWND hWnd) {
-                return hWnd != confirm.hContent &&
-                       UiDriver::FindControl(hWnd, IDC_STATIC_PROMPT_TEXT) != nullptr;
-            };
-            while (tool.Ui().FindWindowMatching(result) == nullptr) {
-                ASSERT_LT(Ms(start), SkinSession::kStartMs);
-                Sleep(5);
+            const std::optional<double> ms = SizeChange(tool, nCycles + 1);
+            if (!ms) {
+                return;
             }
-            changes.push_back(Ms(start));
-            tool.Answer(tool.WaitForPrompt(), false);
+            changes.push_back(*ms);
         }
         // A moment for what the last cycle released to go.
         Sleep(500);
@@ -182,10 +222,8 @@ TEST(Figures, SizeChangeTimeline) {
     tool.Start(folder);
     ASSERT_TRUE(tool.WaitForPanel());
     for (int i = 0; i < 7; ++i) {
-        tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
-        tool.Answer(tool.WaitForPrompt(), true);
-        const SkinWindow result = tool.WaitForPrompt();
-        ASSERT_NE(result.hContent, nullptr);
-        tool.Answer(result, false);
+        if (!SizeChange(tool, i + 1)) {
+            return;
+        }
     }
 }
