@@ -28,6 +28,14 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// The screen at a point differs from what it showed before: something has painted there.
+bool Painted(POINT pt, COLORREF before) {
+    HDC hScreen = GetDC(nullptr);
+    const COLORREF now = GetPixel(hScreen, pt.x, pt.y);
+    ReleaseDC(nullptr, hScreen);
+    return now != before && now != CLR_INVALID;
+}
+
 COLORREF ScreenPixel(POINT pt) {
     HDC hScreen = GetDC(nullptr);
     const COLORREF c = GetPixel(hScreen, pt.x, pt.y);
@@ -35,47 +43,39 @@ COLORREF ScreenPixel(POINT pt) {
     return c;
 }
 
-// Milliseconds from the start of exe until shown(driver) holds and the probe point no longer
-// shows the empty screen; nothing when that does not happen, with why in *pWhy. Each run begins
-// on the empty screen: a window of the run before that lingered at the probe, painted like this
-// one, would otherwise hide this one's paint.
-std::optional<double> TimeToShown(const std::wstring& exe, const std::wstring& folder, POINT probe,
-                                  COLORREF empty, const std::function<bool(const UiDriver&)>& shown,
-                                  std::string* pWhy) {
+// Milliseconds from the start of exe until shown(driver) holds and the probe point is painted;
+// -1, and a line saying why, when that does not happen. A run starts once the probe shows the
+// empty screen again: a window of the run before, lingering there, would hide a paint like its own.
+double TimeToShown(const std::wstring& exe, const std::wstring& folder, POINT probe, COLORREF empty,
+                   const std::function<bool(const UiDriver&)>& shown) {
     UiDriver::WaitFor([&] { return ScreenPixel(probe) == empty; }, 5000);
     KELVANE_MARK("process start");
     const auto start = Clock::now();
     UiProcess process(exe, L"", folder);
     const UiDriver ui(process.Id());
-    const bool bShown = UiDriver::WaitFor(
-        [&] {
-            const COLORREF now = ScreenPixel(probe);
-            return shown(ui) && now != empty && now != CLR_INVALID;
-        },
-        kTimeoutMs);
+    // A program that has ended shows nothing more.
+    const bool bShown =
+        UiDriver::WaitFor(
+            [&] { return (shown(ui) && Painted(probe, empty)) || !process.IsRunning(); },
+            kTimeoutMs) &&
+        process.IsRunning();
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (!bShown) {
         const std::optional<DWORD> exit = process.WaitForExit(0);
-        *pWhy = exit        ? "it ended with code " + std::to_string(*exit)
-                : shown(ui) ? "its window came, the screen never showed it"
-                            : "no window came in " + std::to_string(kTimeoutMs / 1000) + " s";
+        std::printf("  a run of %ls missed its window: %s\n",
+                    exe.substr(exe.rfind(L'\\') + 1).c_str(),
+                    exit        ? ("it ended with code " + std::to_string(*exit)).c_str()
+                    : shown(ui) ? "the screen never showed it"
+                                : "no window came in 60 s");
     }
     process.Terminate(0);
-    return bShown ? std::optional<double>(ms) : std::nullopt;
+    return bShown ? ms : -1.0;
 }
 
-// A run that misses its window is told and repeated once; the figure takes what completed.
-void Measure(const char* pszWhat, std::vector<double>* pTimes,
-             const std::function<std::optional<double>(std::string*)>& run) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        std::string why;
-        if (const std::optional<double> ms = run(&why)) {
-            pTimes->push_back(*ms);
-            return;
-        }
-        std::printf("  %s: a run missed its window (%s)%s\n", pszWhat, why.c_str(),
-                    attempt == 0 ? "; repeated" : "; left out");
-    }
+// A run that missed its window is repeated once.
+double Retried(const std::function<double()>& run) {
+    const double ms = run();
+    return ms >= 0 ? ms : run();
 }
 
 void Copy(const std::wstring& from, const std::wstring& to) {
@@ -117,43 +117,37 @@ int wmain(int argc, wchar_t** argv) {
     CloseHandle(hIni);
 
     const POINT probe{960, 500};
-    // Nothing of ours is on the screen yet: what the probe shows between runs.
     const COLORREF empty = ScreenPixel(probe);
     std::vector<double> floor, tool, check;
     const auto anyWindow = [](const UiDriver& ui) { return !ui.Windows().empty(); };
-    const auto timed = [&](const std::wstring& exe, const std::wstring& in,
-                           const std::function<bool(const UiDriver&)>& shown) {
-        return [&, exe, in, shown](std::string* pWhy) {
-            return TimeToShown(exe, in, probe, empty, shown, pWhy);
-        };
-    };
     for (int i = 0; i < kRuns; ++i) {
-        Measure("the floor", &floor, timed(bare, folder, anyWindow));
-        Measure("Kelvane.exe", &tool, timed(folder + L"\\Kelvane.exe", folder, PanelShown));
+        floor.push_back(
+            Retried([&] { return TimeToShown(bare, folder, probe, empty, anyWindow); }));
+        tool.push_back(Retried([&] {
+            return TimeToShown(folder + L"\\Kelvane.exe", folder, probe, empty, PanelShown);
+        }));
         const auto start = Clock::now();
         std::wstring output;
         RunConsoleCommand(L"WMIC OS List status", &output);
         check.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
-    int nResult = 0;
+    // The medians come from the runs that completed.
+    std::erase(floor, -1.0);
+    std::erase(tool, -1.0);
     if (floor.empty() || tool.empty()) {
         std::printf("start-up: no figure, as no run of %s showed its window\n",
                     floor.empty() ? "the floor" : "Kelvane.exe");
-        nResult = 1;
-    } else {
-        const double f = Median(floor);
-        const double t = Median(tool);
-        const double c = Median(check);
-        std::printf("start-up to the panel shown and painted, median of %zu runs (floor %zu)\n",
-                    tool.size(), floor.size());
-        std::printf("  floor (bare window program)      %8.1f ms\n", f);
-        std::printf("  Kelvane.exe                      %8.1f ms  (ratio %.2f)\n", t, t / f);
-        std::printf("  of which the version check's console command, about %8.1f ms\n", c);
-        std::printf("  Kelvane.exe without it           %8.1f ms  (ratio %.2f)\n", t - c,
-                    (t - c) / f);
+        return 1;
     }
+    const double f = Median(floor);
+    const double t = Median(tool);
+    const double c = Median(check);
+    std::printf("start-up to the panel shown and painted, median of %zu runs\n", tool.size());
+    std::printf("  floor (bare window program)      %8.1f ms\n", f);
+    std::printf("  Kelvane.exe                      %8.1f ms  (ratio %.2f)\n", t, t / f);
+    std::printf("  of which the version check's console command, about %8.1f ms\n", c);
+    std::printf("  Kelvane.exe without it           %8.1f ms  (ratio %.2f)\n", t - c, (t - c) / f);
     // The bench's own build, whose marks in the timeline file follow each "process start".
-    std::vector<double> marked;
     if (argc > 4) {
         SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[4]);
         const std::wstring timeline = folder + L"-timeline";
@@ -164,17 +158,16 @@ int wmain(int argc, wchar_t** argv) {
             Copy(folder + name, timeline + name);
         }
         for (int i = 0; i < kRuns; ++i) {
-            Measure("Kelvane.exe with phase marks", &marked,
-                    timed(timeline + L"\\Kelvane.exe", timeline, PanelShown));
+            TimeToShown(timeline + L"\\Kelvane.exe", timeline, probe, empty, PanelShown);
         }
     }
     // The floor's marked build beside it, into a file of its own.
     if (argc > 5) {
         SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[5]);
         for (int i = 0; i < kRuns; ++i) {
-            Measure("the floor with phase marks", &marked,
-                    timed(std::wstring(argv[3]) + L"\\BareWindow.exe", folder, anyWindow));
+            TimeToShown(std::wstring(argv[3]) + L"\\BareWindow.exe", folder, probe, empty,
+                        anyWindow);
         }
     }
-    return nResult;
+    return 0;
 }
