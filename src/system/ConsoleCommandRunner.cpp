@@ -165,10 +165,9 @@ BOOL RunConsoleCommand(std::wstring strCommand, std::wstring* pOutput, DWORD* pd
     RunHandles::Close(run.hRead);
 
     WaitForSingleObject(run.hProcess, INFINITE);
-    // An exit code that cannot be read is no success.
-    DWORD dwExitCode = STILL_ACTIVE;
+    DWORD dwExitCode = 0;
     if (!GetExitCodeProcess(run.hProcess, &dwExitCode)) {
-        dwExitCode = STILL_ACTIVE;
+        dwExitCode = STILL_ACTIVE; // unknown is no success
     }
     if (pdwExitCode != nullptr) {
         *pdwExitCode = dwExitCode;

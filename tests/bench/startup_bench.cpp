@@ -28,7 +28,7 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// The screen at a point differs from what it showed before: something has painted there.
+// The screen at a point differs from white and from black: something has painted there.
 bool Painted(POINT pt, COLORREF before) {
     HDC hScreen = GetDC(nullptr);
     const COLORREF now = GetPixel(hScreen, pt.x, pt.y);
