@@ -25,4 +25,9 @@ public:
     // reg's exit code passes through the interpreter in every display language; its Chinese
     // text is still taken where it is printed.
     static bool Succeeded(bool bStarted, unsigned long nExitCode, std::wstring_view output);
+    // One line for a debugger watching a failed change: the command, the system's error when it
+    // did not start, else its exit code and output (control characters escaped, kept short).
+    static std::wstring FailureReport(std::wstring_view command, bool bStarted,
+                                      unsigned long nExitCode, unsigned long nError,
+                                      std::wstring_view output);
 };

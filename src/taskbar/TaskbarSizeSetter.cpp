@@ -59,10 +59,18 @@ BOOL CTaskbarSizeSetter::SetTaskbarSize() {
     std::wstring strOutput;
     DWORD dwExitCode = STILL_ACTIVE;
     const BOOL bRan = m_pCalls->runConsoleCommand(strCommand, &strOutput, &dwExitCode);
+    const DWORD dwError = bRan ? ERROR_SUCCESS : GetLastError();
     // An empty command line runs the interpreter alone, which ends with 0 having done nothing.
     const bool bSucceeded =
         !strCommand.empty() && TaskbarSizeCommand::Succeeded(bRan, dwExitCode, strOutput);
     KELVANE_MARK("worker done");
+    if (!bSucceeded) {
+        // The record says only that it failed; a debugger (the tests' among them) learns why,
+        // before the result prompt waits for its answer.
+        OutputDebugStringW(TaskbarSizeCommand::FailureReport(strCommand, bRan != FALSE, dwExitCode,
+                                                             dwError, strOutput)
+                               .c_str());
+    }
 
     // The working prompt closes before the result shows; the panel handles each before we go on.
     SendMessageW(hNotifyWnd, WM_CLOSE_EXECUTE_PROMPT, 0, 0);

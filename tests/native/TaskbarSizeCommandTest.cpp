@@ -40,6 +40,25 @@ TEST(TaskbarSizeCommand, SuccessIsTheSystemTextAnywhereInTheOutputOrExitCodeZero
     EXPECT_FALSE(TaskbarSizeCommand::Succeeded(false, 0, L"操作成功完成"));
 }
 
+TEST(TaskbarSizeCommand, FailureReportTellsHowTheCommandEnded) {
+    const struct {
+        bool bStarted;
+        unsigned long nExitCode, nError;
+        std::wstring output, expected;
+    } cases[] = {
+        {false, 0, 2, L"", L"reg x | not started, system error 2"},
+        {true, 1, 0, L"ERROR: Access is denied.\r\n\x1b",
+         L"reg x | exit code 1 | output: ERROR: Access is denied.\\r\\n\\x1B"},
+        {true, 259, 0, std::wstring(1001, L'失'),
+         L"reg x | exit code 259 | output: " + std::wstring(1000, L'失') + L"..."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TaskbarSizeCommand::FailureReport(L"reg x", c.bStarted, c.nExitCode, c.nError,
+                                                    c.output),
+                  L"Kelvane: size change failed: cmd /C " + c.expected);
+    }
+}
+
 TEST(TaskbarSettingRule, TaskbarSiUntil24H2ThenIconSizePreferenceOnceItShipped) {
     EXPECT_EQ(TaskbarSettingRule::ForRelease({6, 1, 7601}), TaskbarSi);
     EXPECT_EQ(TaskbarSettingRule::ForRelease({10, 0, 26099, 9999}), TaskbarSi);
