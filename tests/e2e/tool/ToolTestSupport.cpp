@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -163,6 +164,20 @@ std::wstring ToolLogFile(const std::wstring& name) {
     return std::wstring(folder) + L"\\ToolLog\\" + name;
 }
 
+namespace {
+
+std::wstring FromGbk(const std::string& text) {
+    const int n =
+        MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+constexpr const wchar_t* kLogFiles[] = {L"Dorrin.txt", L"Kelvane.txt"};
+
+} // namespace
+
 std::wstring OnlyLogRecord(const std::wstring& file) {
     const std::string bytes = ReadBytes(file);
     const std::size_t stamp = bytes.find("]   ");
@@ -170,12 +185,7 @@ std::wstring OnlyLogRecord(const std::wstring& file) {
         bytes.compare(bytes.size() - 2, 2, "\r\n") != 0 || bytes.find("\r\n") != bytes.size() - 2) {
         return L"";
     }
-    const std::string text = bytes.substr(stamp + 4, bytes.size() - 2 - stamp - 4);
-    const int n =
-        MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
+    return FromGbk(bytes.substr(stamp + 4, bytes.size() - 2 - stamp - 4));
 }
 
 namespace {
@@ -186,6 +196,37 @@ HWND WaitForContentWith(const UiDriver& ui, int nId, DWORD timeoutMs) {
 }
 
 } // namespace
+
+ToolRun::ToolRun() : session(L"KelvaneTool") {
+    for (const wchar_t* pszFile : kLogFiles) {
+        m_logSizes.emplace_back(pszFile, ReadBytes(ToolLogFile(pszFile)).size());
+    }
+}
+
+ToolRun::~ToolRun() {
+    if (!testing::Test::HasFailure()) {
+        return;
+    }
+    std::wstring told;
+    for (const auto& [file, size] : m_logSizes) {
+        const std::string bytes = ReadBytes(ToolLogFile(file));
+        if (bytes.size() > size) {
+            told += L"  " + file + L":\n" + FromGbk(bytes.substr(size));
+        }
+    }
+    if (session.process) {
+        for (const std::wstring& text : m_debugOutput.From(session.process->Id())) {
+            told += L"  for a debugger: " + text + L"\n";
+        }
+    }
+    if (!m_debugOutput.IsListening()) {
+        told += L"  (its debug output was not heard: another monitor was listening)\n";
+    }
+    const std::string utf8 = ToCodePage(
+        L"What the tool told of its failures:\n" + (told.empty() ? L"  nothing\n" : told), CP_UTF8);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fflush(stdout);
+}
 
 void ToolRun::Start(const ToolFolder& folder) {
     session.Start(folder.Exe(), L"", folder.CurrentFolder());

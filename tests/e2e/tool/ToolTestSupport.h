@@ -3,6 +3,7 @@
 // The real Kelvane.exe for the end-to-end tests: unpacked into a fresh folder with our feedback
 // library, started on a desktop of its own and found among the windows.
 #include "SkinTestSupport.h"
+#include "UiDebugOutput.h"
 #include "WinTestSupport.h"
 
 #include <optional>
@@ -85,10 +86,15 @@ std::wstring ToolLogFile(const std::wstring& name);
 // else (no record, several, another format).
 std::wstring OnlyLogRecord(const std::wstring& file);
 
-// The tool under test: its shell and panel, and its message prompts when one is up.
+// The tool under test: its shell and panel, and its message prompts when one is up. When the test
+// has failed, it prints what the tool told of its failures: the records it added to the failure
+// logs, and what it wrote for a debugger (how a size change's command ended).
 class ToolRun {
 public:
-    ToolRun() : session(L"KelvaneTool") {}
+    ToolRun();
+    ~ToolRun();
+    ToolRun(const ToolRun&) = delete;
+    ToolRun& operator=(const ToolRun&) = delete;
 
     void Start(const ToolFolder& folder);
     // The shell and its panel are up, settled, and the version check has had its moment.
@@ -116,4 +122,8 @@ public:
 
 private:
     void WaitUntilSettled(const SkinWindow& window, const FramePairMetrics& pair) const;
+
+    UiDebugOutput m_debugOutput;
+    // Each failure log's size before the run, so only the run's own records are shown.
+    std::vector<std::pair<std::wstring, std::size_t>> m_logSizes;
 };
