@@ -32,5 +32,5 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@scripts/stop-wine
+	-@scripts/stop-wine
 	rm -rf build
