@@ -1,5 +1,5 @@
 # The developer commands. `make run` and `make test` are the whole set-up on a fresh machine.
-.PHONY: all deps build run test bench fuzz package art format clean
+.PHONY: all deps build run test bench pictures fuzz package art format clean
 
 all: build
 
@@ -17,6 +17,10 @@ test:
 
 bench: build
 	@scripts/bench
+
+# The README's pictures, taken from the release build by its end-to-end test.
+pictures:
+	@scripts/pictures
 
 fuzz: build
 	@scripts/fuzz

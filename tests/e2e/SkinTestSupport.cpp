@@ -112,8 +112,26 @@ std::string SkinSession::Describe() const {
     return ui ? UiDriverError::Utf8(ui->Describe()) : std::string("no program");
 }
 
+std::wstring SkinSession::ShotPath(const std::wstring& name) const {
+    return Artifact(name + L"-" + std::to_wstring(nDpi) + L"dpi.png");
+}
+
 UiImage SkinSession::Shot(HWND hWnd, const std::wstring& name) const {
-    return UiDriver::Capture(hWnd, Artifact(name + L"-" + std::to_wstring(nDpi) + L"dpi.png"));
+    return UiDriver::Capture(hWnd, ShotPath(name));
+}
+
+UiImage SkinSession::ShotAround(std::initializer_list<HWND> windows,
+                                const std::wstring& name) const {
+    RECT around{};
+    for (HWND hWnd : windows) {
+        const RECT rc = UiDriver::ScreenRect(hWnd);
+        UnionRect(&around, &around, &rc);
+    }
+    const int nMargin = Scale(12);
+    InflateRect(&around, nMargin, nMargin);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&around, &around, &screen);
+    return UiDriver::CaptureArea(around, ShotPath(name));
 }
 
 void SkinSession::DragBy(POINT from, int dx, int dy) {

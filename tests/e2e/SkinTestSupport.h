@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -66,6 +67,8 @@ public:
     PixelRect ContentRect() const { return ToPixelRect(UiDriver::ScreenRect(window.hContent)); }
     // A picture of hWnd saved as <name>-<dpi>dpi.png among the artifacts.
     UiImage Shot(HWND hWnd, const std::wstring& name) const;
+    // The same for the screen around several windows: their union and a margin, on the screen.
+    UiImage ShotAround(std::initializer_list<HWND> windows, const std::wstring& name) const;
     // Drags from pt by (dx, dy) as a hand would, then gives the program a moment.
     void DragBy(POINT from, int dx, int dy);
 
@@ -75,4 +78,7 @@ public:
     SkinWindow window;
     float fScale = 1.0f;
     int nDpi = 96;
+
+private:
+    std::wstring ShotPath(const std::wstring& name) const;
 };

@@ -489,10 +489,14 @@ void UiDriver::Type(HWND hWnd, const std::wstring& text) const {
 // ---- Pictures -------------------------------------------------------------------------------
 
 UiImage UiDriver::Capture(HWND hWnd, const std::wstring& pngPath) {
-    UiImage image = UiImage::CaptureWindow(hWnd);
+    return CaptureArea(ScreenRect(hWnd), pngPath);
+}
+
+UiImage UiDriver::CaptureArea(const RECT& rc, const std::wstring& pngPath) {
+    UiImage image = UiImage::CaptureScreen(rc);
     for (int nTry = 0; nTry < 20; ++nTry) {
         Sleep(100);
-        UiImage again = UiImage::CaptureWindow(hWnd);
+        UiImage again = UiImage::CaptureScreen(rc);
         const bool bSettled = again.SamePixels(image);
         image = std::move(again);
         if (bSettled) {

@@ -171,6 +171,8 @@ public:
     // drawn is waited for: it takes pictures every 100 ms until two in a row are the same (up to
     // 2 s; a window that keeps changing, such as an animation, is taken as it is then).
     static UiImage Capture(HWND hWnd, const std::wstring& pngPath);
+    // The same for a rectangle of the screen (screen coordinates), e.g. around several windows.
+    static UiImage CaptureArea(const RECT& rc, const std::wstring& pngPath);
 
     // Text for a failure message: handle, title, class and control id.
     static std::wstring Describe(HWND hWnd);

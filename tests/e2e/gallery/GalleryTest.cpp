@@ -27,8 +27,15 @@ void PrintTo(const Pair& pair, std::ostream* os) {
 class GalleryPair : public testing::TestWithParam<Pair> {
 protected:
     void SetUp() override {
-        before = std::make_unique<UiImage>(UiImage::CaptureScreen(
-            {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+        // A new desktop is drawn by Wine's desktop process a moment after it is made; until
+        // then the screen reads black.
+        UiDriver::WaitFor(
+            [&] {
+                before = std::make_unique<UiImage>(UiImage::CaptureScreen(
+                    {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+                return before->Pixel(0, 0) != 0;
+            },
+            SkinSession::kStartMs);
         run.Start(BuiltProgram(L"KelvaneGallery.exe"), GetParam().name);
         ASSERT_TRUE(run.WaitForSkin(Metrics()));
         // The gallery moves each frame into place after creating it.

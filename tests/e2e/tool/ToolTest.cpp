@@ -74,7 +74,7 @@ TEST(ToolStart, ShowsTheShellCentredAndThePanelWithEveryControl) {
     EXPECT_TRUE(UiDriver::WaitFor([&] { return folder.CallCount("GetToolIsNewVersion") == 1; },
                                   SkinSession::kSettleMs));
     EXPECT_EQ(folder.CallCount("InitFreedbackDll"), 1);
-    tool.session.Shot(tool.Shell(), L"tool-started");
+    tool.session.ShotAround({tool.Shell()}, L"tool-started");
 }
 
 TEST(ToolStart, EscapeAndEnterChangeNothingAndAltF4Closes) {

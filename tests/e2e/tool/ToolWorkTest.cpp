@@ -119,6 +119,16 @@ TEST_F(ToolAtWork, NothingUnderAPromptTakesInput) {
     const POINT largeEdge = tool.At(IDC_BUTTON_LARGE, 4, 24);
     tool.Ui().Click(tool.Panel(), IDC_BUTTON_MEDIUM);
     const SkinWindow confirm = tool.WaitForPrompt();
+    // Once painted: the slow 32-bit build may show the prompt a while before it draws.
+    UiDriver::WaitFor(
+        [&] {
+            return CountNear(UiDriver::ScreenRect(confirm.hContent, IDC_BUTTON_PROMPT_OK),
+                             RGB(31, 99, 204)) > 400 &&
+                   CountNear(UiDriver::ScreenRect(confirm.hContent, IDC_STATIC_PROMPT_TEXT),
+                             RGB(77, 77, 77)) > 30;
+        },
+        10000);
+    tool.session.ShotAround({tool.Shell(), confirm.hFrame}, L"tool-confirm-over-panel");
     tool.Ui().Click(largeEdge);
     tool.Answer(confirm, true);
     ASSERT_NE(tool.WaitForWorkingPrompt(), nullptr);
