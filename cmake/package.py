@@ -65,9 +65,8 @@ def main() -> int:
     archive = out_dir / f"{name}.zip"
     partial = archive.with_suffix(".zip.partial")
 
-    with tempfile.TemporaryDirectory() as scratch, \
-            zipfile.ZipFile(partial, "w", compresslevel=9) as z:
-        z.writestr(entry(f"{name}/", epoch, DIRECTORY), b"")
+    contents = []
+    with tempfile.TemporaryDirectory() as scratch:
         for f in files:
             if f.suffix == ".exe" and pkcs12:
                 data = sign(f, pkcs12, os.environ.get("KELVANE_SIGN_PASSWORD", ""), epoch,
@@ -77,7 +76,11 @@ def main() -> int:
                 data = f.read_bytes()
                 if f.suffix == ".exe":
                     print(f"{f.name} left unsigned: KELVANE_SIGN_PKCS12 names no certificate")
-            z.writestr(entry(f"{name}/{f.name}", epoch, ARCHIVE), data)
+            contents.append((f.name, data))
+    with zipfile.ZipFile(partial, "w", compresslevel=9) as z:
+        z.writestr(entry(f"{name}/", epoch, DIRECTORY), b"")
+        for file_name, data in contents:
+            z.writestr(entry(f"{name}/{file_name}", epoch, ARCHIVE), data)
     os.replace(partial, archive)
 
     line = f"{hashlib.sha256(archive.read_bytes()).hexdigest()}  {archive.name}\n"

@@ -2,7 +2,8 @@
 the same bytes: each shipped file and the zip, compared byte for byte, and none of them holds a
 folder, user or host name of either build.
 
-usage: reproducible_test.py SOURCE_DIR TREE NAME FILE...   (the shipped FILEs lie in TREE)
+usage: reproducible_test.py SOURCE_DIR TREE NAME FILE...   (the shipped FILEs lie in TREE, which
+is build/<preset>)
 """
 
 import getpass
@@ -49,7 +50,7 @@ def main() -> int:
 
     started = time.monotonic()
     with open(scratch / "build.log", "w") as log:
-        for step in (["--preset", "mingw32"], ["--build", "--preset", "mingw32", "--target",
+        for step in (["--preset", tree.name], ["--build", "--preset", tree.name, "--target",
                                                 "kelvane_package"]):
             if subprocess.run(["cmake", *step], cwd=copy, env=env, stdout=log,
                               stderr=subprocess.STDOUT).returncode:

@@ -16,11 +16,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[3] / "cmake"))
 import pe  # noqa: E402
 
 
-def run(*args, **options) -> str:
-    done = subprocess.run([str(a) for a in args], capture_output=True, text=True, **options)
-    if done.returncode:
-        sys.exit(f"FAIL {' '.join(map(str, args[:2]))}:\n{done.stdout}{done.stderr}")
-    return done.stdout
+def run(*args, **options) -> None:
+    subprocess.run([str(a) for a in args], check=True, **options)
 
 
 def main() -> int:
@@ -30,13 +27,13 @@ def main() -> int:
         t = Path(scratch)
         run("openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
             "/CN=Kelvane test signer", "-addext", "extendedKeyUsage=codeSigning",
-            "-keyout", t / "key.pem", "-out", t / "cert.pem")
+            "-keyout", t / "key.pem", "-out", t / "cert.pem", stderr=subprocess.DEVNULL)
         run("openssl", "pkcs12", "-export", "-inkey", t / "key.pem", "-in", t / "cert.pem",
             "-passout", "pass:throwaway", "-out", t / "signer.p12")
         env = dict(os.environ, KELVANE_SIGN_PKCS12=str(t / "signer.p12"),
                    KELVANE_SIGN_PASSWORD="throwaway")
-        print(run(sys.executable, source / "cmake" / "package.py", source, t, "signed", built,
-                  tree / "bin" / "OstrelFeedbackInformation.dll", env=env), end="")
+        run(sys.executable, source / "cmake" / "package.py", source, t, "signed", built,
+            tree / "bin" / "OstrelFeedbackInformation.dll", env=env)
         run("sha256sum", "-c", "signed.zip.sha256", cwd=t)
         signed.parent.mkdir(exist_ok=True)
         signed.write_bytes(zipfile.ZipFile(t / "signed.zip").read("signed/Kelvane.exe"))
