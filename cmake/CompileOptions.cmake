@@ -13,6 +13,8 @@ if(WIN32)
     add_compile_options(
         $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=kelvane>
         $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=kelvane-build>)
+    # No link time in the PE headers (ld's default), so one commit links to the same bytes twice.
+    add_link_options(-Wl,--no-insert-timestamp)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(KELVANE_ARCH amd64)
     else()
