@@ -8,5 +8,5 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_target(kelvane_package
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/package.py ${PROJECT_SOURCE_DIR}
         ${CMAKE_BINARY_DIR}/package ${KELVANE_PACKAGE_NAME} ${KELVANE_PACKAGE_FILES}
-    COMMENT "" USES_TERMINAL VERBATIM)
+    COMMENT "Packaging ${KELVANE_PACKAGE_NAME}" USES_TERMINAL VERBATIM)
 add_dependencies(kelvane_package ${KELVANE_PACKAGE_TARGETS})
