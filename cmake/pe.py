@@ -25,7 +25,8 @@ def checksum(image: bytes) -> int:
 
 
 def section_at(image: bytes, offset: int) -> str:
-    """The name of what holds a file offset: a section, the headers, or what follows."""
+    """What holds a file offset: a section, the headers, or what follows the sections (a
+    signature, padding)."""
     optional = optional_header(image)
     count = struct.unpack_from("<H", image, optional - 18)[0]
     table = optional + struct.unpack_from("<H", image, optional - 4)[0]
@@ -36,4 +37,4 @@ def section_at(image: bytes, offset: int) -> str:
             return "section " + name.rstrip(b"\0").decode("ascii", "replace")
         if rawsize:
             starts.append(rawptr)
-    return "the headers" if offset < min(starts, default=len(image)) else "the end past the sections"
+    return "the headers" if offset < min(starts, default=len(image)) else "the bytes after the sections"

@@ -41,7 +41,8 @@ def main() -> int:
     copy, packages = scratch / "kelvane", scratch / "package"
     other = copy / tree.relative_to(source)
     shutil.rmtree(scratch, ignore_errors=True)
-    for f in git(source, "ls-files", "-z", "--cached", "--others", "--exclude-standard").split("\0"):
+    listed = git(source, "ls-files", "-z", "--cached", "--others", "--exclude-standard")
+    for f in listed.split("\0"):
         if f and (source / f).is_file():
             (copy / f).parent.mkdir(parents=True, exist_ok=True)
             shutil.copy2(source / f, copy / f)
