@@ -26,8 +26,7 @@ fuzz: build
 	@scripts/fuzz
 
 package: build
-	@cd build/mingw32 && cpack --config CPackConfig.cmake
-	@ls -l build/mingw32/package/*.zip
+	@cmake --build --preset mingw32 --target kelvane_package
 
 art:
 	@/usr/bin/python3 art/generate.py

@@ -8,6 +8,13 @@ if(WIN32)
         _WIN32_WINNT=0x0601 WINVER=0x0601)
     # windres reads the resource script as UTF-8.
     set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+    # Debug information and any file name names the folders by fixed names, not where this
+    # checkout and its build happen to be; the build folder's mapping comes last, so it wins.
+    add_compile_options(
+        $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=kelvane>
+        $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=kelvane-build>)
+    # No link time in the PE headers (ld's default), so one commit links to the same bytes twice.
+    add_link_options(-Wl,--no-insert-timestamp)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(KELVANE_ARCH amd64)
     else()
