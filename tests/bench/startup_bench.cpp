@@ -1,6 +1,7 @@
 // Times the tool's start-up, from its process start to its panel shown and painted, against a
-// bare window program started the same way (the floor); the version check's console command is
-// timed apart. Runs on a display under the prefix's settings (scripts/bench).
+// bare window program and the design floor (DesignFloor.cpp), each started the same way; the
+// version check's console command is timed apart. Runs on a display under the prefix's settings
+// (scripts/bench), which also sets the machine's condition.
 #include "UiDriver.h"
 #include "UiProcess.h"
 
@@ -94,15 +95,16 @@ bool PanelShown(const UiDriver& ui) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
+    if (argc < 4) {
         std::fprintf(stderr, "usage: kelvane_startup_bench <folder with Kelvane.exe and library> "
-                             "<bare window program of the same kind> [<folder with the builds "
-                             "with phase marks> <the tool's timeline file> [<the bare window's "
-                             "timeline file>]]\n");
+                             "<bare window program of the same kind> <design floor program of "
+                             "the same kind> [<folder with the builds with phase marks> <the "
+                             "tool's timeline file> [<the bare window's timeline file>]]\n");
         return 2;
     }
     const std::wstring bin = argv[1];
     const std::wstring bare = argv[2];
+    const std::wstring design = argv[3];
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"kelvane-bench";
@@ -118,11 +120,13 @@ int wmain(int argc, wchar_t** argv) {
 
     const POINT probe{960, 500};
     const COLORREF empty = ScreenPixel(probe);
-    std::vector<double> floor, tool, check;
+    std::vector<double> floor, designFloor, tool, check;
     const auto anyWindow = [](const UiDriver& ui) { return !ui.Windows().empty(); };
     for (int i = 0; i < kRuns; ++i) {
         floor.push_back(
             Retried([&] { return TimeToShown(bare, folder, probe, empty, anyWindow); }));
+        designFloor.push_back(
+            Retried([&] { return TimeToShown(design, folder, probe, empty, anyWindow); }));
         tool.push_back(Retried([&] {
             return TimeToShown(folder + L"\\Kelvane.exe", folder, probe, empty, PanelShown);
         }));
@@ -133,26 +137,38 @@ int wmain(int argc, wchar_t** argv) {
     }
     // The medians come from the runs that completed.
     std::erase(floor, -1.0);
+    std::erase(designFloor, -1.0);
     std::erase(tool, -1.0);
-    if (floor.empty() || tool.empty()) {
+    if (floor.empty() || designFloor.empty() || tool.empty()) {
         std::printf("start-up: no figure, as no run of %s showed its window\n",
-                    floor.empty() ? "the floor" : "Kelvane.exe");
+                    floor.empty()         ? "the bare window"
+                    : designFloor.empty() ? "the design floor"
+                                          : "Kelvane.exe");
         return 1;
     }
     const double f = Median(floor);
+    const double d = Median(designFloor);
     const double t = Median(tool);
     const double c = Median(check);
+    const auto ratios = [&](double ms) {
+        std::printf("%8.1f ms  (ratio %.2f to the bare window, %.2f to the design floor)\n", ms,
+                    ms / f, ms / d);
+    };
     std::printf("start-up to the panel shown and painted, median of %zu runs\n", tool.size());
-    std::printf("  floor (bare window program)      %8.1f ms\n", f);
-    std::printf("  Kelvane.exe                      %8.1f ms  (ratio %.2f)\n", t, t / f);
+    std::printf("  bare window program              %8.1f ms\n", f);
+    std::printf("  design floor                     %8.1f ms  (ratio %.2f to the bare window)\n", d,
+                d / f);
+    std::printf("  Kelvane.exe                      ");
+    ratios(t);
     std::printf("  of which the version check's console command, about %8.1f ms\n", c);
-    std::printf("  Kelvane.exe without it           %8.1f ms  (ratio %.2f)\n", t - c, (t - c) / f);
+    std::printf("  Kelvane.exe without it           ");
+    ratios(t - c);
     // The bench's own build, whose marks in the timeline file follow each "process start".
-    if (argc > 4) {
-        SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[4]);
+    if (argc > 5) {
+        SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[5]);
         const std::wstring timeline = folder + L"-timeline";
         CreateDirectoryW(timeline.c_str(), nullptr);
-        Copy(std::wstring(argv[3]) + L"\\Kelvane.exe", timeline + L"\\Kelvane.exe");
+        Copy(std::wstring(argv[4]) + L"\\Kelvane.exe", timeline + L"\\Kelvane.exe");
         for (const wchar_t* name :
              {L"\\OstrelFeedbackInformation.dll", L"\\OstrelFeedbackInformation.ini"}) {
             Copy(folder + name, timeline + name);
@@ -162,10 +178,10 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     // The floor's marked build beside it, into a file of its own.
-    if (argc > 5) {
-        SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[5]);
+    if (argc > 6) {
+        SetEnvironmentVariableW(L"KELVANE_TIMELINE", argv[6]);
         for (int i = 0; i < kRuns; ++i) {
-            TimeToShown(std::wstring(argv[3]) + L"\\BareWindow.exe", folder, probe, empty,
+            TimeToShown(std::wstring(argv[4]) + L"\\BareWindow.exe", folder, probe, empty,
                         anyWindow);
         }
     }
