@@ -24,6 +24,11 @@ def checksum(image: bytes) -> int:
     return total + len(image)
 
 
+def first_difference(a: bytes, b: bytes) -> int:
+    """The first offset where two files differ; the shorter one's length if it begins the other."""
+    return next((i for i, (x, y) in enumerate(zip(a, b)) if x != y), min(len(a), len(b)))
+
+
 def section_at(image: bytes, offset: int) -> str:
     """What holds a file offset: a section, the headers, or what follows the sections (a
     signature, padding)."""

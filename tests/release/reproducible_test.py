@@ -75,7 +75,7 @@ def main() -> int:
                 print(f"FAIL {path} holds {', '.join(sorted(found))}")
                 failed = True
         if da != db:
-            at = next((i for i, (x, y) in enumerate(zip(da, db)) if x != y), min(len(da), len(db)))
+            at = pe.first_difference(da, db)
             print(f"FAIL {a.name}: the builds differ first at offset {at:#x}, in "
                   f"{where(a, da, at)} ({len(da):,} and {len(db):,} bytes)")
             failed = True

@@ -7,12 +7,6 @@ namespace {
 // The buffer's layout: the writer's process id, then its text in the ANSI code page.
 constexpr DWORD kBufferBytes = 4096;
 
-void CloseIfOpen(HANDLE h) {
-    if (h != nullptr) {
-        CloseHandle(h);
-    }
-}
-
 } // namespace
 
 UiDebugOutput::UiDebugOutput() {
@@ -41,7 +35,9 @@ UiDebugOutput::~UiDebugOutput() {
         UnmapViewOfFile(m_pBuffer);
     }
     for (HANDLE h : {m_hStop, m_hDataReady, m_hBufferReady, m_hMapping}) {
-        CloseIfOpen(h);
+        if (h != nullptr) {
+            CloseHandle(h);
+        }
     }
 }
 

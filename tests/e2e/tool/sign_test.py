@@ -43,8 +43,7 @@ def main() -> int:
     if signed.read_bytes() == original:
         sys.exit("FAIL the packaged exe is the unsigned one")
     if removed != original:
-        at = next((i for i, (x, y) in enumerate(zip(removed, original)) if x != y),
-                  min(len(removed), len(original)))
+        at = pe.first_difference(removed, original)
         sys.exit(f"FAIL without its signature the exe differs from the built one first at offset "
                  f"{at:#x}, in {pe.section_at(original, at)}")
     print(f"{signed}: signed, verified, and the built bytes once the signature is removed")
