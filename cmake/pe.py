@@ -24,6 +24,13 @@ def checksum(image: bytes) -> int:
     return total + len(image)
 
 
+def signature_size(image: bytes) -> int:
+    """The size of the Authenticode signature the security directory names; 0 when unsigned."""
+    optional = optional_header(image)
+    directories = optional + (96 if image[optional:optional + 2] == b"\x0b\x01" else 112)
+    return struct.unpack_from("<I", image, directories + 4 * 8 + 4)[0]
+
+
 def first_difference(a: bytes, b: bytes) -> int:
     """The first offset where two files differ; the shorter one's length if it begins the other."""
     return next((i for i, (x, y) in enumerate(zip(a, b)) if x != y), min(len(a), len(b)))
