@@ -106,11 +106,11 @@ std::string ToCodePage(const std::wstring& text, UINT codePage) {
     return out;
 }
 
-std::wstring FromUtf8(const std::string& text) {
+std::wstring FromCodePage(const std::string& text, UINT codePage) {
     const int n =
-        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n);
+        MultiByteToWideChar(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    MultiByteToWideChar(codePage, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n);
     return out;
 }
 

@@ -26,7 +26,10 @@ private:
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadBytes(const std::wstring& path);
 std::string ToCodePage(const std::wstring& text, UINT codePage);
-std::wstring FromUtf8(const std::string& text);
+std::wstring FromCodePage(const std::string& text, UINT codePage);
+inline std::wstring FromUtf8(const std::string& text) {
+    return FromCodePage(text, CP_UTF8);
+}
 std::wstring ThisProgram();
 std::wstring FolderOf(const std::wstring& path);
 

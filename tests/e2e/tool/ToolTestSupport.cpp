@@ -166,14 +166,6 @@ std::wstring ToolLogFile(const std::wstring& name) {
 
 namespace {
 
-std::wstring FromGbk(const std::string& text) {
-    const int n =
-        MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
 constexpr const wchar_t* kLogFiles[] = {L"Dorrin.txt", L"Kelvane.txt"};
 
 } // namespace
@@ -185,7 +177,7 @@ std::wstring OnlyLogRecord(const std::wstring& file) {
         bytes.compare(bytes.size() - 2, 2, "\r\n") != 0 || bytes.find("\r\n") != bytes.size() - 2) {
         return L"";
     }
-    return FromGbk(bytes.substr(stamp + 4, bytes.size() - 2 - stamp - 4));
+    return FromCodePage(bytes.substr(stamp + 4, bytes.size() - 2 - stamp - 4), 936);
 }
 
 namespace {
@@ -211,7 +203,7 @@ ToolRun::~ToolRun() {
     for (const auto& [file, size] : m_logSizes) {
         const std::string bytes = ReadBytes(ToolLogFile(file));
         if (bytes.size() > size) {
-            told += L"  " + file + L":\n" + FromGbk(bytes.substr(size));
+            told += L"  " + file + L":\n" + FromCodePage(bytes.substr(size), 936);
         }
     }
     if (session.process) {
